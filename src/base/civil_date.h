@@ -1,0 +1,18 @@
+#pragma once
+#include <cstdint>
+
+namespace quorvane {
+
+struct CivilDate {
+  int year = 1970;
+  int month = 1;
+  int day = 1;
+  friend bool operator==(const CivilDate&, const CivilDate&) = default;
+};
+
+bool IsValidDate(const CivilDate& date);
+// Days since 1970-01-01 in the proleptic Gregorian calendar.
+std::int64_t DaysSinceEpoch(const CivilDate& date);
+CivilDate DateFromDays(std::int64_t days);
+
+}  // namespace quorvane

@@ -1,0 +1,21 @@
+#pragma once
+// Whether today is a dose day, and what the reminder at start says.
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "base/civil_date.h"
+#include "regimen/regimen_values.h"
+
+namespace quorvane {
+
+// Days from the start date to today as a signed 16-bit number; 0 when the
+// text is not a date or the distance does not fit. A time of day in the text
+// makes a fraction that rounds half to even.
+std::int16_t DaysSinceStart(std::string_view startDateText, const CivilDate& today);
+
+// The reminder text, or nothing when no box is due today.
+std::optional<std::string> DoseReminderText(const RegimenValues& controls, const CivilDate& today);
+
+}  // namespace quorvane

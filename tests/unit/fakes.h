@@ -1,0 +1,118 @@
+#pragma once
+// Fakes of the platform interfaces for the unit tests.
+#include <iconv.h>
+
+#include <map>
+#include <stdexcept>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "base/ansi_codec.h"
+#include "base/clock.h"
+#include "base/message_boxes.h"
+#include "base/random_source.h"
+#include "base/utf.h"
+#include "regimen/key_value_store.h"
+
+namespace quorvane::testing {
+
+// GBK through glibc's iconv, as a Chinese Windows would decode it.
+class GbkCodec : public AnsiCodec {
+ public:
+  std::string ToUtf8(std::string_view ansiBytes) const override {
+    iconv_t cd = iconv_open("UTF-8", "GBK");
+    std::string in(ansiBytes), out(in.size() * 4 + 4, '\0');
+    char* inPtr = in.data();
+    char* outPtr = out.data();
+    std::size_t inLeft = in.size(), outLeft = out.size();
+    iconv(cd, &inPtr, &inLeft, &outPtr, &outLeft);
+    iconv_close(cd);
+    out.resize(out.size() - outLeft);
+    return out;
+  }
+};
+
+inline std::string ToGbk(std::string_view utf8) {
+  iconv_t cd = iconv_open("GBK", "UTF-8");
+  std::string in(utf8), out(in.size() * 2 + 4, '\0');
+  char* inPtr = in.data();
+  char* outPtr = out.data();
+  std::size_t inLeft = in.size(), outLeft = out.size();
+  iconv(cd, &inPtr, &inLeft, &outPtr, &outLeft);
+  iconv_close(cd);
+  out.resize(out.size() - outLeft);
+  return out;
+}
+
+class FakeStore : public KeyValueStore {
+ public:
+  std::map<std::pair<std::string, std::string>, StoredValue> values;
+  long failWritesWith = 0;
+  bool throwOnRead = false;
+
+  void PutText(std::string_view key, std::string_view name, std::string_view utf8) {
+    StoredValue value{true, {}};
+    for (const char16_t unit : Utf8ToUtf16(utf8)) {
+      value.data.push_back(static_cast<std::uint8_t>(unit & 0xFF));
+      value.data.push_back(static_cast<std::uint8_t>(unit >> 8));
+    }
+    value.data.push_back(0), value.data.push_back(0);
+    values[{std::string(key), std::string(name)}] = value;
+  }
+  std::string Text(std::string_view key, std::string_view name) const {
+    const auto& data = values.at({std::string(key), std::string(name)}).data;
+    std::u16string text;
+    for (std::size_t i = 0; i + 1 < data.size(); i += 2)
+      text += static_cast<char16_t>(data[i] | (data[i + 1] << 8));
+    if (!text.empty() && text.back() == 0) text.pop_back();
+    return Utf16ToUtf8(text);
+  }
+  std::optional<StoredValue> Read(std::string_view key, std::string_view name) override {
+    if (throwOnRead) throw std::runtime_error("registry unavailable");
+    const auto it = values.find({std::string(key), std::string(name)});
+    if (it == values.end()) return std::nullopt;
+    return it->second;
+  }
+  long WriteText(std::string_view key, std::string_view name, std::string_view utf8) override {
+    if (failWritesWith != 0) return failWritesWith;
+    PutText(key, name, utf8);
+    return 0;
+  }
+};
+
+class RecordingBoxes : public MessageBoxes {
+ public:
+  std::vector<std::string> shown;
+  std::vector<std::string>* journal = nullptr;
+  void Show(std::string_view text) override {
+    shown.emplace_back(text);
+    if (journal) journal->push_back("box:" + std::string(text));
+  }
+};
+
+class FixedClock : public Clock {
+ public:
+  explicit FixedClock(CivilDate today) : today_(today) {}
+  CivilDate Today() const override { return today_; }
+
+ private:
+  CivilDate today_;
+};
+
+// Plays back a fixed list of numbers, then repeats the last one.
+class ScriptedRandom : public RandomSource {
+ public:
+  explicit ScriptedRandom(std::vector<float> values) : values_(std::move(values)) {}
+  float NextUnit() override {
+    const float value = values_[std::min(next_, values_.size() - 1)];
+    ++next_;
+    return value;
+  }
+
+ private:
+  std::vector<float> values_;
+  std::size_t next_ = 0;
+};
+
+}  // namespace quorvane::testing
