@@ -1,0 +1,30 @@
+# Quorvane.exe: the portable library, the Win32 layer and the resources.
+enable_language(RC)
+
+add_executable(Quorvane WIN32 ${quorvane_win_sources} ${PROJECT_SOURCE_DIR}/resources/quorvane.rc)
+add_dependencies(Quorvane quorvane_assets)
+target_link_libraries(Quorvane PRIVATE quorvane_core comctl32 shell32 user32 gdi32 advapi32 wininet)
+target_compile_definitions(quorvane_core PUBLIC UNICODE _UNICODE WIN32_LEAN_AND_MEAN NOMINMAX
+                           _WIN32_WINNT=0x0A00 WINVER=0x0A00)
+# The resource script finds the generated icons and guides in the assets
+# folder, and the manifest beside itself.
+set_property(SOURCE ${PROJECT_SOURCE_DIR}/resources/quorvane.rc APPEND PROPERTY INCLUDE_DIRECTORIES
+             ${QUORVANE_ASSETS_DIR} ${PROJECT_SOURCE_DIR}/resources)
+set_property(SOURCE ${PROJECT_SOURCE_DIR}/resources/quorvane.rc APPEND PROPERTY OBJECT_DEPENDS
+             ${PROJECT_SOURCE_DIR}/resources/quorvane.manifest
+             ${QUORVANE_ASSETS_DIR}/icons.rc
+             ${QUORVANE_ASSETS_DIR}/tkw.chm
+             ${QUORVANE_ASSETS_DIR}/qelmuEbook.chm)
+
+if(MSVC)
+  # The resource script carries the one manifest.
+  target_link_options(Quorvane PRIVATE /MANIFEST:NO)
+else()
+  target_link_options(Quorvane PRIVATE -municode -mwindows -static -static-libgcc -static-libstdc++)
+  set(CMAKE_RC_FLAGS "${CMAKE_RC_FLAGS} -c 65001")
+endif()
+
+# The shipped tip file goes beside the program.
+add_custom_command(TARGET Quorvane POST_BUILD
+  COMMAND ${CMAKE_COMMAND} -E copy_if_different ${QUORVANE_ASSETS_DIR}/TIPOFDAY.TXT
+          $<TARGET_FILE_DIR:Quorvane>/TIPOFDAY.TXT)

@@ -1,0 +1,39 @@
+#include "app/application_win.h"
+
+namespace quorvane {
+namespace {
+
+// The program ends when none of its windows is loaded any more: after an
+// exit from the tray menu, an open tip window or options dialog keeps it
+// running until it is closed.
+void QuitWithTheLastWindow() {
+  if (!Form::AnyLoaded()) PostQuitMessage(0);
+}
+
+}  // namespace
+
+Application::Application() : main_(*this) { Form::SetOnDestroy(&QuitWithTheLastWindow); }
+
+void Application::OpenTipWindow(bool reportFailure) { tips_.Open(reportFailure); }
+
+void Application::OpenOptionsDialog() { options_.Open(); }
+
+int Application::Run() {
+  main_.Load();  // runs the start-up sequence while the window is hidden
+  if (!main_.IsLoaded()) return 1;
+  main_.ShowAfterStartup();
+
+  MSG message;
+  while (GetMessageW(&message, nullptr, 0, 0) > 0) {
+    Form* forms[] = {&main_, &tips_, &options_};
+    bool handled = false;
+    for (Form* form : forms)
+      if (!handled) handled = form->PreTranslateMessage(message);
+    if (handled) continue;
+    TranslateMessage(&message);
+    DispatchMessageW(&message);
+  }
+  return static_cast<int>(message.wParam);
+}
+
+}  // namespace quorvane

@@ -1,0 +1,170 @@
+#include "app/main_window_win.h"
+
+#include "app/startup.h"
+#include "base/message_boxes_win.h"
+#include "base/program_folder_win.h"
+#include "base/text_win.h"
+#include "commands/menu_definition.h"
+#include "commands/shell_opener_win.h"
+#include "commands/web_links.h"
+#include "guides/guide_resources_win.h"
+#include "regimen/record.h"
+#include "regimen/regimen_store.h"
+#include "ui/control_ids.h"
+#include "ui/window_definitions.h"
+
+namespace quorvane {
+namespace {
+
+constexpr int kApplicationIconId = 1;
+
+class LocalClock : public Clock {
+ public:
+  CivilDate Today() const override {
+    SYSTEMTIME now{};
+    GetLocalTime(&now);
+    return {now.wYear, now.wMonth, now.wDay};
+  }
+};
+
+HMENU BuildPopup(const MenuDefinition& definition) {
+  HMENU popup = CreatePopupMenu();
+  for (const MenuItemDefinition& item : definition.items)
+    AppendMenuW(popup, MF_STRING, static_cast<UINT_PTR>(item.id), Widen(item.caption).c_str());
+  return popup;
+}
+
+HICON LoadApplicationIcon(int size) {
+  return static_cast<HICON>(LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(kApplicationIconId),
+                                       IMAGE_ICON, size, size, LR_SHARED));
+}
+
+}  // namespace
+
+MainWindow::MainWindow(AppWindows& app) : Form(kMainWindow), app_(app) {
+  // The window owns two menus that are never shown as a menu bar; the tray
+  // pops them up.
+  menuBar_.Reset(CreateMenu());
+  for (const MenuDefinition* menu : {&kLeftMenu, &kRightMenu})
+    AppendMenuW(menuBar_.Get(), MF_POPUP, reinterpret_cast<UINT_PTR>(BuildPopup(*menu)),
+                Widen(menu->caption).c_str());
+  const UINT dpi = GetDpiForSystem();
+  bigIcon_ = LoadApplicationIcon(GetSystemMetricsForDpi(SM_CXICON, dpi));
+  smallIcon_ = LoadApplicationIcon(GetSystemMetricsForDpi(SM_CXSMICON, dpi));
+}
+
+HMENU MainWindow::MenuByName(std::string_view name) const {
+  const MenuDefinition* menus[] = {&kLeftMenu, &kRightMenu};
+  for (int i = 0; i < 2; ++i)
+    if (menus[i]->name == name) return GetSubMenu(menuBar_.Get(), i);
+  return nullptr;
+}
+
+void MainWindow::OnLoad() {
+  LocalClock clock;
+  SystemAnsiCodec ansi;
+  WindowMessageBoxes boxes;
+  RunStartup(*this, {store_, ansi, boxes, clock, Narrow(ProgramPath())});
+}
+
+void MainWindow::ShowAfterStartup() {
+  PlaceOnScreen();
+  ShowModeless();
+  SetFromTray(false);
+}
+
+RegimenValues MainWindow::Controls() const {
+  RegimenValues values;
+  values.drugName = Narrow(WindowText(Control(ids::kDrugName)));
+  values.startDate = Narrow(WindowText(Control(ids::kStartDate)));
+  values.dose = Narrow(WindowText(Control(ids::kDose)));
+  values.alternateDay = CheckValue(ids::kAlternateDay);
+  values.remindAtStart = CheckValue(ids::kRemindAtStart);
+  values.tipsAtStartup = CheckValue(ids::kTipsAtStartup);
+  return values;
+}
+
+void MainWindow::SetControls(const RegimenValues& values) {
+  SetCaption(ids::kDrugName, Widen(values.drugName));
+  SetCaption(ids::kStartDate, Widen(values.startDate));
+  SetCaption(ids::kDose, Widen(values.dose));
+  SetCheckValue(ids::kAlternateDay, values.alternateDay);
+  SetCheckValue(ids::kRemindAtStart, values.remindAtStart);
+  SetCheckValue(ids::kTipsAtStartup, values.tipsAtStartup);
+}
+
+void MainWindow::AddTrayIcon() { quorvane::AddTrayIcon(*this); }
+void MainWindow::SetTrayTip(std::string_view tip) { quorvane::SetTrayTip(tip); }
+void MainWindow::OpenTipWindow() { app_.OpenTipWindow(false); }
+
+void MainWindow::OnCommand(int id, int notification, HWND control) {
+  switch (id) {
+    case ids::kSave:
+      if (notification == BN_CLICKED) SaveRecord();
+      return;
+    case ids::kHide:
+      if (notification == BN_CLICKED) OnClose();
+      return;
+  }
+  Form::OnCommand(id, notification, control);
+}
+
+void MainWindow::SaveRecord() {
+  const long status = SaveRegimen(store_, BuildRegimen(Controls()));
+  WindowMessageBoxes(Handle()).Show(status == 0 ? "修改后的信息成功保存！" : "修改后的信息保存失败！");
+}
+
+void MainWindow::OnClose() {
+  // Closing only hides the window, unless the user came through the tray:
+  // then the icon goes and the program ends with its last window.
+  if (FromTray()) {
+    RemoveTrayIcon();
+    Unload();
+  } else {
+    Form::Hide();
+  }
+}
+
+void MainWindow::OnActivate(bool active, HWND other) {
+  Form::OnActivate(active, other);
+  // Coming back from another window of this program counts as the user
+  // turning to the main window; switching in from another program does not.
+  if (active && other && GetWindowThreadProcessId(other, nullptr) == GetCurrentThreadId())
+    SetFromTray(false);
+}
+
+void MainWindow::RunMenuCommand(int id) {
+  const MenuItemDefinition* item = FindMenuItem(id);
+  if (!item) return;
+  switch (item->command) {
+    case MenuCommand::ShowMainWindow:
+      SetFromTray(false);
+      ShowModeless();
+      break;
+    case MenuCommand::MedicationLog:
+      break;
+    case MenuCommand::ShowTips:
+      app_.OpenTipWindow(true);
+      break;
+    case MenuCommand::Exit:
+      OnClose();
+      break;
+    case MenuCommand::OpenGeneralGuide:
+      OpenGuide(kGeneralGuide, Handle());
+      break;
+    case MenuCommand::OpenHandbook:
+      OpenGuide(kHandbook, Handle());
+      break;
+    case MenuCommand::OpenForumNewPosts:
+      WindowShellOpener(Handle()).Open(ForumNewPostsAddress());
+      break;
+    case MenuCommand::OpenForum:
+      WindowShellOpener(Handle()).Open(ForumAddress());
+      break;
+    case MenuCommand::ShowOptions:
+      app_.OpenOptionsDialog();
+      break;
+  }
+}
+
+}  // namespace quorvane

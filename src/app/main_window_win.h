@@ -1,0 +1,50 @@
+#pragma once
+// "Quorvane1.0": the regimen controls, the tray icon and its two menus.
+#include "app/app_windows.h"
+#include "app/main_window_host.h"
+#include "regimen/store_win.h"
+#include "tray/tray_icon_win.h"
+#include "ui/form_win.h"
+
+namespace quorvane {
+
+class MainWindow : public Form, public MainWindowHost, public TrayOwner {
+ public:
+  explicit MainWindow(AppWindows& app);
+
+  // Shows the window centred and active once start-up is done.
+  void ShowAfterStartup();
+
+  // MainWindowHost
+  void Hide() override { Form::Hide(); }
+  RegimenValues Controls() const override;
+  void SetControls(const RegimenValues& values) override;
+  void AddTrayIcon() override;
+  void SetTrayTip(std::string_view tip) override;
+  void OpenTipWindow() override;
+
+  // TrayOwner
+  HWND Handle() const override { return Form::Handle(); }
+  HMENU MenuByName(std::string_view name) const override;
+  HICON TrayIcon() const override { return smallIcon_; }
+  void RunMenuCommand(int id) override;
+
+ protected:
+  DWORD Style() const override { return WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU; }
+  HICON Icon() const override { return bigIcon_; }
+  void OnLoad() override;
+  void OnCommand(int id, int notification, HWND control) override;
+  void OnClose() override;
+  void OnActivate(bool active, HWND other) override;
+
+ private:
+  void SaveRecord();
+
+  AppWindows& app_;
+  RegistryStore store_;
+  UniqueMenu menuBar_;
+  HICON bigIcon_ = nullptr;
+  HICON smallIcon_ = nullptr;
+};
+
+}  // namespace quorvane

@@ -1,0 +1,27 @@
+#pragma once
+// Files in the program folder, as far as the program touches them. Paths
+// are UTF-8; failures carry the system's description of what went wrong.
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace quorvane {
+
+struct FileError {
+  std::string description;
+};
+
+class FileSystem {
+ public:
+  virtual ~FileSystem() = default;
+  virtual bool Exists(std::string_view path) = 0;
+  // The whole content, or nothing with the reason in *error.
+  virtual std::optional<std::string> ReadAll(std::string_view path, FileError* error) = 0;
+  // Creates or truncates the file and writes exactly these bytes.
+  virtual bool WriteAll(std::string_view path, std::string_view bytes, FileError* error) = 0;
+  // Writes a temporary file beside the target and renames it over the
+  // target in one step, so the old file stays whole if anything fails.
+  virtual bool ReplaceAtomically(std::string_view path, std::string_view bytes, FileError* error) = 0;
+};
+
+}  // namespace quorvane

@@ -1,0 +1,83 @@
+#include "base/file_system_win.h"
+
+#include <windows.h>
+
+#include "base/text_win.h"
+#include "base/unique_handle_win.h"
+
+namespace quorvane {
+namespace {
+
+bool Fail(FileError* error) {
+  if (error) error->description = Narrow(ErrorDescription(GetLastError()));
+  return false;
+}
+
+bool WriteBytes(HANDLE file, std::string_view bytes) {
+  while (!bytes.empty()) {
+    const DWORD chunk = static_cast<DWORD>(std::min<std::size_t>(bytes.size(), 1u << 20));
+    DWORD written = 0;
+    if (!WriteFile(file, bytes.data(), chunk, &written, nullptr) || written == 0) return false;
+    bytes.remove_prefix(written);
+  }
+  return true;
+}
+
+}  // namespace
+
+bool WindowsFileSystem::Exists(std::string_view path) {
+  const DWORD attributes = GetFileAttributesW(Widen(path).c_str());
+  return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+std::optional<std::string> WindowsFileSystem::ReadAll(std::string_view path, FileError* error) {
+  const UniqueFile file(CreateFileW(Widen(path).c_str(), GENERIC_READ,
+                                    FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                                    OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+  if (!file) return Fail(error), std::nullopt;
+  LARGE_INTEGER size{};
+  if (!GetFileSizeEx(file.Get(), &size)) return Fail(error), std::nullopt;
+  std::string content(static_cast<std::size_t>(size.QuadPart), '\0');
+  std::size_t done = 0;
+  while (done < content.size()) {
+    DWORD read = 0;
+    const DWORD chunk = static_cast<DWORD>(std::min<std::size_t>(content.size() - done, 1u << 20));
+    if (!ReadFile(file.Get(), content.data() + done, chunk, &read, nullptr)) return Fail(error), std::nullopt;
+    if (read == 0) break;
+    done += read;
+  }
+  content.resize(done);
+  return content;
+}
+
+bool WindowsFileSystem::WriteAll(std::string_view path, std::string_view bytes, FileError* error) {
+  const UniqueFile file(CreateFileW(Widen(path).c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr,
+                                    CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+  if (!file || !WriteBytes(file.Get(), bytes)) return Fail(error);
+  return true;
+}
+
+bool WindowsFileSystem::ReplaceAtomically(std::string_view path, std::string_view bytes, FileError* error) {
+  const std::wstring target = Widen(path);
+  const std::wstring temporary = target + L".new";
+  bool written = false;
+  {
+    const UniqueFile file(CreateFileW(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                                      FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file) return Fail(error);
+    written = WriteBytes(file.Get(), bytes) && FlushFileBuffers(file.Get());
+    if (!written) Fail(error);
+  }
+  if (!written) {
+    DeleteFileW(temporary.c_str());
+    return false;
+  }
+  if (!MoveFileExW(temporary.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+    Fail(error);
+    DeleteFileW(temporary.c_str());
+    return false;
+  }
+  return true;
+}
+
+}  // namespace quorvane

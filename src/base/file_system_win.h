@@ -1,0 +1,14 @@
+#pragma once
+#include "base/file_system.h"
+
+namespace quorvane {
+
+class WindowsFileSystem : public FileSystem {
+ public:
+  bool Exists(std::string_view path) override;
+  std::optional<std::string> ReadAll(std::string_view path, FileError* error) override;
+  bool WriteAll(std::string_view path, std::string_view bytes, FileError* error) override;
+  bool ReplaceAtomically(std::string_view path, std::string_view bytes, FileError* error) override;
+};
+
+}  // namespace quorvane

@@ -1,0 +1,53 @@
+#include "options/options_dialog_win.h"
+
+#include "base/message_boxes_win.h"
+#include "options/dialog_placement.h"
+#include "ui/control_ids.h"
+#include "ui/window_definitions.h"
+
+namespace quorvane {
+
+OptionsDialog::OptionsDialog() : Form(kOptionsDialog) {}
+
+OptionsDialog::~OptionsDialog() {
+  Unload();
+  if (hiddenOwner_) DestroyWindow(hiddenOwner_);
+}
+
+HWND OptionsDialog::Owner() const {
+  if (!hiddenOwner_)
+    hiddenOwner_ = CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr,
+                                   GetModuleHandleW(nullptr), nullptr);
+  return hiddenOwner_;
+}
+
+void OptionsDialog::Open() {
+  Load();
+  ShowModeless();
+}
+
+void OptionsDialog::PlaceOnScreen() {
+  const SIZE size = WindowSize();
+  const Origin origin = CentredOrigin(GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN),
+                                      size.cx, size.cy);
+  SetWindowPos(Handle(), nullptr, origin.left, origin.top, 0, 0,
+               SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void OptionsDialog::OnCommand(int id, int notification, HWND control) {
+  if (notification != BN_CLICKED) return Form::OnCommand(id, notification, control);
+  switch (id) {
+    case ids::kOptionsOk:
+      WindowMessageBoxes(Handle()).Show("在这里放置代码来设置选项并且关闭对话框!");
+      Unload();
+      return;
+    case ids::kOptionsCancel:
+      Unload();
+      return;
+    case ids::kOptionsApply:
+      WindowMessageBoxes(Handle()).Show("在这里设置代码来设置选项 w/o 关闭对话框!");
+      return;
+  }
+}
+
+}  // namespace quorvane

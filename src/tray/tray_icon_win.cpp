@@ -1,0 +1,92 @@
+#include "tray/tray_icon_win.h"
+
+#include <shellapi.h>
+
+#include "base/text_win.h"
+
+namespace quorvane {
+namespace {
+
+TrayOwner* g_trayWindow = nullptr;
+WNDPROC g_prevWndProc = nullptr;
+bool g_fromTray = false;
+NOTIFYICONDATAW g_trayData{};
+// Explorer broadcasts this when it (re)starts; the icon must then be added again.
+UINT g_taskbarCreated = 0;
+
+void PopUp(std::string_view menuName) {
+  HMENU menu = g_trayWindow->MenuByName(menuName);
+  HWND window = g_trayWindow->Handle();
+  POINT cursor{};
+  GetCursorPos(&cursor);
+  // The command runs before the pop-up call returns, as a click handler.
+  const int chosen = static_cast<int>(TrackPopupMenu(
+      menu, TPM_LEFTALIGN | TPM_LEFTBUTTON | TPM_RETURNCMD | TPM_NONOTIFY, cursor.x, cursor.y, 0,
+      window, nullptr));
+  // Lets the menu close properly the next time the user clicks elsewhere.
+  // https://learn.microsoft.com/windows/win32/api/winuser/nf-winuser-trackpopupmenu#remarks
+  PostMessageW(window, WM_NULL, 0, 0);
+  if (chosen != 0) g_trayWindow->RunMenuCommand(chosen);
+}
+
+LRESULT CALLBACK TrayWindowProc(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam) {
+  if (uMsg == g_taskbarCreated && g_taskbarCreated != 0) {
+    // Harmless when the icon still exists: NIM_ADD then fails and is ignored.
+    NOTIFYICONDATAW again = g_trayData;
+    again.uFlags = NIF_MESSAGE | NIF_ICON | (again.szTip[0] ? NIF_TIP : 0);
+    Shell_NotifyIconW(NIM_ADD, &again);
+  }
+  if (uMsg != kTrayCallbackMessage) return CallWindowProcW(g_prevWndProc, hWnd, uMsg, wParam, lParam);
+
+  g_fromTray = true;
+  SetForegroundWindow(g_trayWindow->Handle());
+  // Bringing the window forward may activate it from another window of the
+  // program, which clears the flag; the tray action still counts.
+  g_fromTray = true;
+  switch (LOWORD(lParam)) {
+    case WM_LBUTTONUP:
+      PopUp("mnuLeft");
+      break;
+    case WM_RBUTTONUP:
+      PopUp("mnuRight");
+      break;
+  }
+  return 0;
+}
+
+}  // namespace
+
+void AddTrayIcon(TrayOwner& window) {
+  g_trayWindow = &window;
+  g_taskbarCreated = RegisterWindowMessageW(L"TaskbarCreated");
+  g_prevWndProc = reinterpret_cast<WNDPROC>(SetWindowLongPtrW(
+      window.Handle(), GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&TrayWindowProc)));
+  g_trayData = {};
+  g_trayData.cbSize = sizeof(g_trayData);
+  g_trayData.hWnd = window.Handle();
+  g_trayData.uID = 0;
+  g_trayData.uFlags = NIF_MESSAGE | NIF_ICON;
+  g_trayData.uCallbackMessage = kTrayCallbackMessage;
+  g_trayData.hIcon = window.TrayIcon();
+  Shell_NotifyIconW(NIM_ADD, &g_trayData);
+}
+
+void SetTrayTip(std::string_view tip) {
+  const std::wstring text = Widen(tip);
+  lstrcpynW(g_trayData.szTip, text.c_str(), static_cast<int>(std::size(g_trayData.szTip)));
+  g_trayData.uFlags = NIF_TIP;
+  Shell_NotifyIconW(NIM_MODIFY, &g_trayData);
+}
+
+void RemoveTrayIcon() {
+  g_trayData.uFlags = 0;
+  Shell_NotifyIconW(NIM_DELETE, &g_trayData);
+  if (g_trayWindow && g_prevWndProc)
+    SetWindowLongPtrW(g_trayWindow->Handle(), GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(g_prevWndProc));
+  g_prevWndProc = nullptr;
+}
+
+bool FromTray() { return g_fromTray; }
+void SetFromTray(bool fromTray) { g_fromTray = fromTray; }
+
+}  // namespace quorvane

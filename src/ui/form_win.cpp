@@ -1,0 +1,274 @@
+#include "ui/form_win.h"
+
+#include <commctrl.h>
+
+#include <algorithm>
+
+#include "base/text_win.h"
+#include "ui/picture_box_win.h"
+
+namespace quorvane {
+namespace {
+
+std::vector<Form*> g_loadedForms;
+void (*g_onDestroy)() = nullptr;
+
+// The system's message font at the given DPI, set explicitly on every
+// control: a control without a font gets the old bitmap "System" font.
+HFONT CreateMessageFont(int dpi) {
+  NONCLIENTMETRICSW metrics{sizeof(metrics)};
+  if (!SystemParametersInfoForDpi(SPI_GETNONCLIENTMETRICS, sizeof(metrics), &metrics, 0, dpi)) {
+    SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof(metrics), &metrics, 0);
+    metrics.lfMessageFont.lfHeight = MulDiv(metrics.lfMessageFont.lfHeight, dpi, USER_DEFAULT_SCREEN_DPI);
+  }
+  return CreateFontIndirectW(&metrics.lfMessageFont);
+}
+
+struct ControlStyle {
+  const wchar_t* className;
+  DWORD style;
+  DWORD exStyle;
+};
+
+ControlStyle StyleFor(const ControlDefinition& control) {
+  const DWORD tabStop = (control.flags & kNotTabStop) ? 0 : WS_TABSTOP;
+  switch (control.kind) {
+    case ControlKind::CheckBox:
+      // Three states, toggled by the form: a click never makes the box grey.
+      return {WC_BUTTONW, BS_3STATE | tabStop, 0};
+    case ControlKind::PushButton:
+      return {WC_BUTTONW,
+              static_cast<DWORD>((control.flags & kDefaultButton) ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON) | tabStop,
+              0};
+    case ControlKind::TextBox:
+      return {WC_EDITW, ES_AUTOHSCROLL | tabStop, WS_EX_CLIENTEDGE};
+    case ControlKind::Label:
+      return {WC_STATICW, SS_LEFT, 0};
+    case ControlKind::Frame:
+      return {WC_BUTTONW, BS_GROUPBOX, 0};
+    case ControlKind::PictureBox:
+      return {kPictureBoxClass, WS_CLIPCHILDREN,
+              static_cast<DWORD>((control.flags & kSunken) ? WS_EX_CLIENTEDGE : 0)};
+  }
+  return {WC_STATICW, 0, 0};
+}
+
+}  // namespace
+
+Form::Form(const WindowDefinition& definition) : definition_(definition) {}
+
+Form::~Form() {
+  if (window_) DestroyWindow(window_);
+}
+
+void Form::SetOnDestroy(void (*onDestroy)()) { g_onDestroy = onDestroy; }
+bool Form::AnyLoaded() { return !g_loadedForms.empty(); }
+
+HWND Form::Control(int id) const {
+  if (!window_) return nullptr;
+  const ControlDefinition* control = FindControl(definition_, id);
+  if (!control) return nullptr;
+  return GetDlgItem(ContainerOf(*control), id);
+}
+
+HWND Form::ContainerOf(const ControlDefinition& control) const {
+  return control.containerId == 0 ? window_ : GetDlgItem(window_, control.containerId);
+}
+
+void Form::Load() {
+  if (window_) return;
+  const std::wstring className = Widen(definition_.className);
+  WNDCLASSEXW windowClass{sizeof(windowClass)};
+  if (!GetClassInfoExW(GetModuleHandleW(nullptr), className.c_str(), &windowClass)) {
+    windowClass = {sizeof(windowClass)};
+    windowClass.lpfnWndProc = WindowProc;
+    windowClass.hInstance = GetModuleHandleW(nullptr);
+    windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+    windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+    windowClass.lpszClassName = className.c_str();
+    RegisterClassExW(&windowClass);
+    RegisterPictureBoxClass();
+  }
+  CreateWindowExW(ExStyle(), className.c_str(), Widen(definition_.caption).c_str(), Style(), 0, 0,
+                  0, 0, Owner(), nullptr, GetModuleHandleW(nullptr), this);
+  if (!window_) return;
+  if (HICON icon = Icon()) {
+    SendMessageW(window_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon));
+    SendMessageW(window_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon));
+  }
+  CreateControls();
+  ApplyDpi(static_cast<int>(GetDpiForWindow(window_)));
+  PlaceOnScreen();
+  OnLoad();
+}
+
+void Form::CreateControls() {
+  for (const ControlDefinition* control : CreationOrder(definition_)) {
+    const ControlStyle style = StyleFor(*control);
+    HWND created = CreateWindowExW(style.exStyle, style.className, Widen(control->caption).c_str(),
+                                   WS_CHILD | WS_VISIBLE | style.style, 0, 0, 0, 0,
+                                   ContainerOf(*control),
+                                   reinterpret_cast<HMENU>(static_cast<INT_PTR>(control->id)),
+                                   GetModuleHandleW(nullptr), nullptr);
+    if (control->kind == ControlKind::CheckBox)
+      SendMessageW(created, BM_SETCHECK, static_cast<WPARAM>(control->initialValue), 0);
+    if (control->kind == ControlKind::PictureBox)
+      SetWindowLongPtrW(created, kPictureBoxWhiteSlot, (control->flags & kWhite) ? 1 : 0);
+  }
+}
+
+void Form::ApplyDpi(int dpi) {
+  dpi_ = dpi;
+  font_.Reset(CreateMessageFont(dpi));
+  const auto font = reinterpret_cast<WPARAM>(font_.Get());
+  for (const ControlDefinition& control : definition_.controls) {
+    HWND child = Control(control.id);
+    if (!child) continue;
+    SendMessageW(child, WM_SETFONT, font, FALSE);
+    int width = Scale(control.width), height = Scale(control.height);
+    if (control.flags & kAutoSize) {
+      // An auto-sized label follows its caption in the font it shows.
+      HDC dc = GetDC(child);
+      const HGDIOBJ previous = SelectObject(dc, font_.Get());
+      const std::wstring caption = Widen(control.caption);
+      SIZE extent{};
+      GetTextExtentPoint32W(dc, caption.c_str(), static_cast<int>(caption.size()), &extent);
+      SelectObject(dc, previous);
+      ReleaseDC(child, dc);
+      width = extent.cx, height = extent.cy;
+    }
+    SetWindowPos(child, nullptr, Scale(control.left), Scale(control.top), width, height,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+  }
+  const SIZE size = WindowSize();
+  SetWindowPos(window_, nullptr, 0, 0, size.cx, size.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+SIZE Form::WindowSize() const {
+  RECT rect{0, 0, Scale(definition_.clientWidth), Scale(definition_.clientHeight)};
+  AdjustWindowRectExForDpi(&rect, Style(), FALSE, ExStyle(), static_cast<UINT>(dpi_));
+  return {rect.right - rect.left, rect.bottom - rect.top};
+}
+
+void Form::PlaceOnScreen() {
+  // Centred on the work area of the monitor the window is on.
+  MONITORINFO monitor{sizeof(monitor)};
+  GetMonitorInfoW(MonitorFromWindow(window_, MONITOR_DEFAULTTOPRIMARY), &monitor);
+  const SIZE size = WindowSize();
+  const RECT& work = monitor.rcWork;
+  SetWindowPos(window_, nullptr, work.left + (work.right - work.left - size.cx) / 2,
+               work.top + (work.bottom - work.top - size.cy) / 2, 0, 0,
+               SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void Form::ShowModeless() {
+  if (!window_) return;
+  const bool wasVisible = IsWindowVisible(window_);
+  ShowWindow(window_, IsIconic(window_) ? SW_RESTORE : SW_SHOW);
+  SetForegroundWindow(window_);
+  if (!wasVisible && !lastFocus_) {
+    // The first control in tab order has the focus when a window opens.
+    if (HWND first = GetNextDlgTabItem(window_, nullptr, FALSE)) SetFocus(first);
+  }
+}
+
+void Form::Hide() {
+  if (window_) ShowWindow(window_, SW_HIDE);
+}
+
+void Form::Unload() {
+  if (window_) DestroyWindow(window_);
+}
+
+bool Form::PreTranslateMessage(MSG& message) {
+  if (!window_ || !IsWindowVisible(window_)) return false;
+  if (message.hwnd != window_ && !IsChild(window_, message.hwnd)) return false;
+  return IsDialogMessageW(window_, &message) != FALSE;
+}
+
+void Form::SetCaption(int id, const std::wstring& text) {
+  if (HWND control = Control(id)) SetWindowTextW(control, text.c_str());
+}
+
+int Form::CheckValue(int id) const {
+  return static_cast<int>(SendMessageW(Control(id), BM_GETCHECK, 0, 0));
+}
+
+void Form::SetCheckValue(int id, int value) {
+  SendMessageW(Control(id), BM_SETCHECK, static_cast<WPARAM>(value), 0);
+}
+
+void Form::OnCommand(int id, int notification, HWND) {
+  const ControlDefinition* control = FindControl(definition_, id);
+  if (control && control->kind == ControlKind::CheckBox && notification == BN_CLICKED) {
+    // Ticked becomes clear; clear or grey becomes ticked.
+    SetCheckValue(id, CheckValue(id) == BST_CHECKED ? BST_UNCHECKED : BST_CHECKED);
+  }
+}
+
+void Form::OnActivate(bool active, HWND) {
+  // Keep the focus where the user left it, as a dialog does.
+  if (!active) {
+    HWND focus = GetFocus();
+    if (focus && IsChild(window_, focus)) lastFocus_ = focus;
+  } else if (lastFocus_ && IsWindow(lastFocus_)) {
+    SetFocus(lastFocus_);
+  }
+}
+
+LRESULT Form::DefaultButtonId() const {
+  // Enter presses the focused push button, otherwise the default button.
+  HWND focus = GetFocus();
+  if (focus && IsChild(window_, focus) &&
+      (SendMessageW(focus, WM_GETDLGCODE, 0, 0) & (DLGC_DEFPUSHBUTTON | DLGC_UNDEFPUSHBUTTON)))
+    return MAKELRESULT(GetDlgCtrlID(focus), DC_HASDEFID);
+  for (const ControlDefinition& control : definition_.controls)
+    if (control.flags & kDefaultButton) return MAKELRESULT(control.id, DC_HASDEFID);
+  return 0;
+}
+
+LRESULT Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_COMMAND:
+      OnCommand(LOWORD(wParam), HIWORD(wParam), reinterpret_cast<HWND>(lParam));
+      return 0;
+    case WM_CLOSE:
+      OnClose();
+      return 0;
+    case WM_ACTIVATE:
+      OnActivate(LOWORD(wParam) != WA_INACTIVE, reinterpret_cast<HWND>(lParam));
+      return 0;
+    case DM_GETDEFID:
+      return DefaultButtonId();
+    case WM_DPICHANGED: {
+      ApplyDpi(HIWORD(wParam));
+      const RECT* suggested = reinterpret_cast<const RECT*>(lParam);
+      SetWindowPos(window_, nullptr, suggested->left, suggested->top, 0, 0,
+                   SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+      return 0;
+    }
+  }
+  return DefWindowProcW(window_, message, wParam, lParam);
+}
+
+LRESULT CALLBACK Form::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  Form* form = reinterpret_cast<Form*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+  if (message == WM_NCCREATE) {
+    form = static_cast<Form*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
+    form->window_ = window;
+    SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(form));
+    g_loadedForms.push_back(form);
+  }
+  if (!form) return DefWindowProcW(window, message, wParam, lParam);
+  if (message == WM_NCDESTROY) {
+    form->window_ = nullptr;
+    form->lastFocus_ = nullptr;
+    std::erase(g_loadedForms, form);
+    form->OnDestroyed();
+    if (g_onDestroy) g_onDestroy();
+    return DefWindowProcW(window, message, wParam, lParam);
+  }
+  return form->HandleMessage(message, wParam, lParam);
+}
+
+}  // namespace quorvane

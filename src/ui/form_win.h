@@ -1,0 +1,80 @@
+#pragma once
+// One C++ object per window: the table of its controls, the window's own
+// messages, and the keyboard handling that makes Tab, access keys, Enter and
+// Esc work as in a dialog.
+#include <windows.h>
+
+#include <vector>
+
+#include "base/unique_handle_win.h"
+#include "ui/window_definition.h"
+
+namespace quorvane {
+
+class Form {
+ public:
+  explicit Form(const WindowDefinition& definition);
+  virtual ~Form();
+  Form(const Form&) = delete;
+  Form& operator=(const Form&) = delete;
+
+  bool IsLoaded() const { return window_ != nullptr; }
+  HWND Handle() const { return window_; }
+  HWND Control(int id) const;
+
+  // Creates the window and its controls if it is not loaded yet, then runs
+  // OnLoad. The window stays hidden.
+  void Load();
+  // Shows a loaded window without an owner and brings it to the front.
+  void ShowModeless();
+  void Hide();
+  void Unload();
+
+  // Routes keyboard messages of this window to the dialog manager.
+  bool PreTranslateMessage(MSG& message);
+
+  // Called whenever any form is destroyed; lets the program end with its
+  // last window.
+  static void SetOnDestroy(void (*onDestroy)());
+  static bool AnyLoaded();
+
+ protected:
+  virtual DWORD Style() const = 0;
+  virtual DWORD ExStyle() const { return 0; }
+  virtual HWND Owner() const { return nullptr; }
+  virtual HICON Icon() const { return nullptr; }
+  // Places the sized window before it is first shown.
+  virtual void PlaceOnScreen();
+  virtual void OnLoad() {}
+  virtual void OnCommand(int id, int notification, HWND control);
+  // The close box, Alt+F4 and WM_CLOSE; unloads by default.
+  virtual void OnClose() { Unload(); }
+  virtual void OnActivate(bool active, HWND other);
+  virtual void OnDestroyed() {}
+  virtual LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+
+  int Dpi() const { return dpi_; }
+  int Scale(int twips) const { return TwipsToPixels(twips, dpi_); }
+  // The outer size of the window for its client area at the current DPI.
+  SIZE WindowSize() const;
+  void SetCaption(int id, const std::wstring& text);
+  // 0, 1 or 2 for the program's three-state check boxes.
+  int CheckValue(int id) const;
+  void SetCheckValue(int id, int value);
+
+  const WindowDefinition& definition_;
+
+ private:
+  static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+  void CreateControls();
+  void ApplyDpi(int dpi);
+  HWND ContainerOf(const ControlDefinition& control) const;
+  LRESULT DefaultButtonId() const;
+
+  HWND window_ = nullptr;
+  HWND lastFocus_ = nullptr;
+  int dpi_ = USER_DEFAULT_SCREEN_DPI;
+  UniqueGdiObject font_;
+};
+
+}  // namespace quorvane

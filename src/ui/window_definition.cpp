@@ -1,0 +1,59 @@
+#include "ui/window_definition.h"
+
+#include <algorithm>
+#include <cstdint>
+
+namespace quorvane {
+namespace {
+
+bool TakesFocus(const ControlDefinition& control) {
+  if (control.flags & kNotTabStop) return false;
+  return control.kind != ControlKind::Label && control.kind != ControlKind::Frame &&
+         control.kind != ControlKind::PictureBox;
+}
+
+void AppendChildren(const WindowDefinition& window, int containerId,
+                    std::vector<const ControlDefinition*>& out) {
+  std::vector<const ControlDefinition*> level;
+  for (const auto& control : window.controls)
+    if (control.containerId == containerId) level.push_back(&control);
+  std::stable_sort(level.begin(), level.end(),
+                   [](auto* a, auto* b) { return a->tabIndex < b->tabIndex; });
+  out.insert(out.end(), level.begin(), level.end());
+  for (const auto* control : level)
+    if (control->kind == ControlKind::PictureBox) AppendChildren(window, control->id, out);
+}
+
+}  // namespace
+
+int TwipsToPixels(int twips, int dpi) {
+  // Same rounding as MulDiv: to nearest, halves away from zero.
+  const std::int64_t product = static_cast<std::int64_t>(twips) * dpi;
+  const std::int64_t half = 720;
+  return static_cast<int>(product >= 0 ? (product + half) / 1440 : -((-product + half) / 1440));
+}
+
+std::vector<const ControlDefinition*> CreationOrder(const WindowDefinition& window) {
+  std::vector<const ControlDefinition*> order;
+  AppendChildren(window, 0, order);
+  return order;
+}
+
+std::vector<std::string_view> TabOrder(const WindowDefinition& window) {
+  std::vector<const ControlDefinition*> focusable;
+  for (const auto& control : window.controls)
+    if (TakesFocus(control)) focusable.push_back(&control);
+  std::stable_sort(focusable.begin(), focusable.end(),
+                   [](auto* a, auto* b) { return a->tabIndex < b->tabIndex; });
+  std::vector<std::string_view> names;
+  for (const auto* control : focusable) names.push_back(control->name);
+  return names;
+}
+
+const ControlDefinition* FindControl(const WindowDefinition& window, int id) {
+  for (const auto& control : window.controls)
+    if (control.id == id) return &control;
+  return nullptr;
+}
+
+}  // namespace quorvane

@@ -1,0 +1,55 @@
+#pragma once
+// Windows are defined as data: each control with its kind, caption, place
+// (in twips, 1440 to the inch) and tab index. One builder turns a table into
+// controls at the window's DPI.
+#include <span>
+#include <string_view>
+#include <vector>
+
+namespace quorvane {
+
+enum class ControlKind { CheckBox, PushButton, TextBox, Label, PictureBox, Frame };
+
+enum ControlFlag : unsigned {
+  kDefaultButton = 1u << 0,  // Enter presses it
+  kCancelButton = 1u << 1,   // Esc presses it
+  kAutoSize = 1u << 2,       // a label sized to its caption
+  kWhite = 1u << 3,          // painted white instead of the dialog colour
+  kSunken = 1u << 4,         // the standard sunken border
+  kShowsTipPicture = 1u << 5,
+  kNotTabStop = 1u << 6,
+};
+
+struct ControlDefinition {
+  std::string_view name;  // as the code calls it, e.g. "Text1(0)"
+  ControlKind kind;
+  int id;
+  int containerId;  // 0: lies directly on the window
+  std::string_view caption;
+  int left, top, width, height;  // twips, relative to the container's client area
+  int tabIndex;
+  unsigned flags = 0;
+  int initialValue = 0;  // check boxes: 0 clear, 1 ticked, 2 grey
+};
+
+struct WindowDefinition {
+  std::string_view className;
+  std::string_view caption;
+  int clientWidth, clientHeight;  // twips
+  std::span<const ControlDefinition> controls;
+};
+
+int TwipsToPixels(int twips, int dpi);
+
+// Controls in the order to create them: the window's own controls first, by
+// tab index, then each container's children by tab index. Windows moves the
+// focus in creation order, so this order is the tab order.
+std::vector<const ControlDefinition*> CreationOrder(const WindowDefinition& window);
+
+// The controls Tab visits, in order (labels, frames and controls marked
+// kNotTabStop never take the focus).
+std::vector<std::string_view> TabOrder(const WindowDefinition& window);
+
+const ControlDefinition* FindControl(const WindowDefinition& window, int id);
+
+}  // namespace quorvane
