@@ -2,7 +2,9 @@
 // Fakes of the platform interfaces for the unit tests.
 #include <iconv.h>
 
+#include <algorithm>
 #include <map>
+#include <optional>
 #include <stdexcept>
 #include <string>
 #include <utility>
@@ -10,9 +12,11 @@
 
 #include "base/ansi_codec.h"
 #include "base/clock.h"
+#include "base/file_system.h"
 #include "base/message_boxes.h"
 #include "base/random_source.h"
 #include "base/utf.h"
+#include "commands/shell_opener.h"
 #include "regimen/key_value_store.h"
 
 namespace quorvane::testing {
@@ -113,6 +117,49 @@ class ScriptedRandom : public RandomSource {
  private:
   std::vector<float> values_;
   std::size_t next_ = 0;
+};
+
+// Files in memory. A path listed in lockedPaths cannot be written, as when
+// another program holds the file open.
+class FakeFileSystem : public FileSystem {
+ public:
+  std::map<std::string, std::string> files;
+  std::vector<std::string> lockedPaths;
+  std::vector<std::string> unreadablePaths;
+  int writes = 0;
+
+  bool Exists(std::string_view path) override { return files.contains(std::string(path)); }
+  std::optional<std::string> ReadAll(std::string_view path, FileError* error) override {
+    const auto it = files.find(std::string(path));
+    if (it == files.end() || IsListed(unreadablePaths, path)) {
+      if (error) error->description = "unreadable";
+      return std::nullopt;
+    }
+    return it->second;
+  }
+  bool WriteAll(std::string_view path, std::string_view bytes, FileError* error) override {
+    if (IsListed(lockedPaths, path)) {
+      if (error) error->description = "另一个程序正在使用此文件，进程无法访问。";
+      return false;
+    }
+    ++writes;
+    files[std::string(path)] = std::string(bytes);
+    return true;
+  }
+  bool ReplaceAtomically(std::string_view path, std::string_view bytes, FileError* error) override {
+    return WriteAll(path, bytes, error);
+  }
+
+ private:
+  static bool IsListed(const std::vector<std::string>& list, std::string_view path) {
+    return std::find(list.begin(), list.end(), path) != list.end();
+  }
+};
+
+class RecordingShell : public ShellOpener {
+ public:
+  std::vector<std::string> opened;
+  void Open(std::string_view target) override { opened.emplace_back(target); }
 };
 
 }  // namespace quorvane::testing
