@@ -1,0 +1,15 @@
+#!/usr/bin/env bash
+# Builds everything: the native tree (portable library, unit tests, host
+# tools, icons, guides, tip file) into build/linux, then Quorvane.exe and its
+# end-to-end test driver with mingw-w64 into build/win.
+set -euo pipefail
+root="$(cd "$(dirname "$0")/.." && pwd)"
+jobs="$(nproc)"
+
+cmake -S "$root" -B "$root/build/linux" -DCMAKE_BUILD_TYPE=Release
+cmake --build "$root/build/linux" -j "$jobs"
+
+cmake -S "$root" -B "$root/build/win" -DCMAKE_BUILD_TYPE=Release \
+  -DCMAKE_TOOLCHAIN_FILE="$root/cmake/toolchain-mingw-w64-x86_64.cmake" \
+  -DQUORVANE_ASSETS_DIR="$root/build/linux/assets"
+cmake --build "$root/build/win" -j "$jobs"

@@ -1,0 +1,24 @@
+#!/usr/bin/env bash
+# Installs the Debian packages the build and the tests need, if any is missing.
+set -euo pipefail
+
+packages=(
+  cmake g++ make pkg-config googletest libgtest-dev   # native build and unit tests
+  fp-utils libchm-dev libchm-bin                       # compiled HTML Help guides
+  g++-mingw-w64-x86-64 binutils-mingw-w64-x86-64       # the Windows program
+  wine wine64 xvfb locales fonts-noto-cjk fonts-wine   # running it on Linux
+  x11-utils imagemagick                                # screenshots of the running program
+)
+
+missing=()
+for package in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" ||
+    missing+=("$package")
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+
+echo "Installing: ${missing[*]}"
+sudo=""
+[ "$(id -u)" -eq 0 ] || sudo="sudo"
+$sudo apt-get update -qq
+DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null

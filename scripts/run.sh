@@ -1,0 +1,40 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds everything and starts Quorvane under Wine,
+# installed into "C:\Program Files\Quorvane" of a Wine prefix kept in
+# build/run (so its settings stay from one run to the next). Uses your
+# display, or a virtual one (Xvfb) when there is none.
+set -euo pipefail
+root="$(cd "$(dirname "$0")/.." && pwd)"
+
+"$root/scripts/install-packages.sh"
+"$root/scripts/build.sh"
+
+run="$root/build/run"
+mkdir -p "$run"
+export WINEPREFIX="$run/prefix" WINEDEBUG=-all
+export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
+
+# A Chinese locale (ANSI code page 936) without touching the system's locales.
+if [ ! -d "$run/locale/zh_CN.UTF-8" ]; then
+  mkdir -p "$run/locale"
+  localedef -i zh_CN -f UTF-8 "$run/locale/zh_CN.UTF-8" 2>/dev/null || true
+fi
+export LOCPATH="$run/locale" LC_ALL=zh_CN.UTF-8
+
+if [ -z "${DISPLAY:-}" ]; then
+  export DISPLAY=:77
+  Xvfb "$DISPLAY" -screen 0 1280x800x24 -nolisten tcp >/dev/null 2>&1 &
+  echo "No display: Quorvane runs on the virtual display $DISPLAY (see it with: DISPLAY=$DISPLAY import -window root shot.png)."
+  sleep 1
+fi
+
+if [ ! -f "$WINEPREFIX/system.reg" ]; then
+  wineboot -i >/dev/null 2>&1
+  cp /usr/share/wine/fonts/marlett.ttf "$WINEPREFIX/drive_c/windows/Fonts/" 2>/dev/null || true
+fi
+
+folder="$WINEPREFIX/drive_c/Program Files/Quorvane"
+mkdir -p "$folder"
+cp "$root/build/win/Quorvane.exe" "$root/build/win/TIPOFDAY.TXT" "$folder/"
+echo "Starting Quorvane (its icon is in Wine's system tray window)."
+exec wine "C:\\Program Files\\Quorvane\\Quorvane.exe"

@@ -1,0 +1,14 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds everything and runs every test: the unit
+# and asset tests natively, then the end-to-end tests of Quorvane.exe under
+# Wine (each with its own Xvfb display and Wine prefix under build/win).
+set -euo pipefail
+root="$(cd "$(dirname "$0")/.." && pwd)"
+
+"$root/scripts/install-packages.sh"
+"$root/scripts/build.sh"
+
+status=0
+ctest --test-dir "$root/build/linux" --output-on-failure || status=1
+ctest --test-dir "$root/build/win" --output-on-failure || status=1
+exit $status
