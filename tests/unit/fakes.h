@@ -18,6 +18,8 @@
 #include "base/utf.h"
 #include "commands/shell_opener.h"
 #include "regimen/key_value_store.h"
+#include "tips/http_client.h"
+#include "tips/tips_of_the_day.h"
 
 namespace quorvane::testing {
 
@@ -160,6 +162,91 @@ class RecordingShell : public ShellOpener {
  public:
   std::vector<std::string> opened;
   void Open(std::string_view target) override { opened.emplace_back(target); }
+};
+
+// A program folder in memory. Like the real one it does not tell upper from
+// lower case. A failing plain write leaves the file cut off, as a real one
+// does; a failing atomic replace leaves the old file whole.
+class MemoryFileSystem : public FileSystem {
+ public:
+  bool failWrites = false;
+
+  void Put(std::string_view path, std::string_view bytes) { files_[Key(path)] = std::string(bytes); }
+  void Remove(std::string_view path) { files_.erase(Key(path)); }
+  // The file stays there, but reading it fails.
+  void MakeUnreadable(std::string_view path) { unreadable_.insert(Key(path)); }
+  std::optional<std::string> Content(std::string_view path) const {
+    const auto it = files_.find(Key(path));
+    if (it == files_.end()) return std::nullopt;
+    return it->second;
+  }
+  std::size_t FileCount() const { return files_.size(); }
+
+  bool Exists(std::string_view path) override { return files_.contains(Key(path)); }
+  std::optional<std::string> ReadAll(std::string_view path, FileError* error) override {
+    if (unreadable_.contains(Key(path))) {
+      if (error) error->description = "Access is denied.";
+      return std::nullopt;
+    }
+    auto content = Content(path);
+    if (!content && error) error->description = "The system cannot find the file specified.";
+    return content;
+  }
+  bool WriteAll(std::string_view path, std::string_view bytes, FileError* error) override {
+    if (failWrites) {
+      files_[Key(path)].clear();
+      if (error) error->description = "There is not enough space on the disk.";
+      return false;
+    }
+    Put(path, bytes);
+    return true;
+  }
+  bool ReplaceAtomically(std::string_view path, std::string_view bytes, FileError* error) override {
+    if (failWrites) {
+      if (error) error->description = "There is not enough space on the disk.";
+      return false;
+    }
+    Put(path, bytes);
+    return true;
+  }
+
+ private:
+  static std::string Key(std::string_view path) {
+    std::string key(path);
+    std::transform(key.begin(), key.end(), key.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    return key;
+  }
+  std::map<std::string, std::string> files_;
+  std::set<std::string> unreadable_;
+};
+
+// Answers every GET with one prepared response, cut at the caller's limit
+// the way a real client stops reading.
+class FakeHttpClient : public HttpClient {
+ public:
+  HttpResponse response;
+  std::vector<std::string> requested;
+
+  HttpResponse Get(std::string_view url, std::size_t maxBodyBytes) override {
+    requested.emplace_back(url);
+    HttpResponse answer = response;
+    if (answer.body.size() > maxBodyBytes) {
+      answer.body.resize(maxBodyBytes + 1);
+      answer.complete = false;
+    }
+    return answer;
+  }
+};
+
+class RecordingLabel : public TipLabel {
+ public:
+  std::string text;
+  int changes = 0;
+  void SetText(std::string_view newText) override {
+    text = newText;
+    ++changes;
+  }
 };
 
 }  // namespace quorvane::testing

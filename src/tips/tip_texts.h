@@ -1,0 +1,25 @@
+#pragma once
+// The tip file's names and what the tip window and the tip update tell the
+// user.
+#include <string>
+#include <string_view>
+
+namespace quorvane {
+
+// The name the window reads and the name the update writes: the program
+// folder's file system does not tell upper from lower case, so both are the
+// same file.
+inline constexpr std::string_view kTipFileName = "TIPOFDAY.TXT";
+inline constexpr std::string_view kDownloadedTipFileName = "tipofday.txt";
+
+inline constexpr std::string_view kTipUpdateSucceeded = "更新成功";
+inline constexpr std::string_view kTipUpdateFailed = "更新失败！请检查网络连接或者联系Orvath。";
+
+// Shown in the tip label when there is no tip file: what it is and where to
+// put it.
+std::string MissingTipFileText();
+
+// The box for a tip file that exists but cannot be read.
+std::string UnreadableTipFileText(std::string_view path, std::string_view reason);
+
+}  // namespace quorvane

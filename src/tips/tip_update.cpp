@@ -1,0 +1,31 @@
+#include "tips/tip_update.h"
+
+#include "tips/tip_texts.h"
+
+namespace quorvane {
+namespace {
+
+// An error page, a cut-off body or a runaway one must not replace the
+// user's tips.
+bool IsNewTipFile(const HttpResponse& response) {
+  return response.transportOk && response.complete && response.status >= 200 && response.status < 300 &&
+         !response.body.empty() && response.body.size() <= kMaxTipFileBytes;
+}
+
+}  // namespace
+
+void UpdateTipFile(const TipUpdateContext& context) {
+  const HttpResponse response = context.http.Get(context.downloadAddress, kMaxTipFileBytes);
+  if (!IsNewTipFile(response)) return context.boxes.Show(kTipUpdateFailed);
+
+  FileError error;
+  const std::string target = TipFilePath(context.programFolder, kDownloadedTipFileName);
+  if (!context.files.ReplaceAtomically(target, response.body, &error))
+    return context.boxes.Show(kTipUpdateFailed);
+  context.boxes.Show(kTipUpdateSucceeded);
+
+  if (context.tips.LoadFromFolder(context.programFolder).status == TipFileStatus::Unreadable)
+    context.boxes.Show(kTipUpdateFailed);
+}
+
+}  // namespace quorvane
