@@ -1,27 +1,123 @@
 #include "tips/tip_window_win.h"
 
+#include "base/message_boxes_win.h"
+#include "base/program_folder_win.h"
+#include "commands/web_links.h"
+#include "tips/message_pumping_http_client_win.h"
+#include "tips/tip_texts.h"
+#include "tips/tip_update.h"
+#include "tips/wininet_http_client_win.h"
 #include "ui/control_ids.h"
+#include "ui/picture_box_win.h"
 #include "ui/window_definitions.h"
 
 namespace quorvane {
+namespace {
 
-TipWindow::TipWindow() : Form(kTipWindow) {}
+constexpr int kLightBulbIconId = 2;
+constexpr DWORD kDownloadTimeoutMilliseconds = 60'000;
+constexpr int kButtons[] = {ids::kUpdateTips, ids::kTipOk, ids::kNextTip};
 
-void TipWindow::Open(bool) {
-  Load();
+std::uint64_t TimerSeed() {
+  LARGE_INTEGER counter{};
+  QueryPerformanceCounter(&counter);
+  return static_cast<std::uint64_t>(counter.QuadPart) ^ (GetTickCount64() << 32);
+}
+
+std::string TipFolder() { return Narrow(ProgramFolder()); }
+
+}  // namespace
+
+TipWindow::TipWindow() : Form(kTipWindow), tips_(files_, ansi_, random_, *this) {}
+
+void TipWindow::Open(bool reportFailure) {
+  if (!IsLoaded()) {
+    Load();
+    if (lastLoad_.status == TipFileStatus::Unreadable) {
+      Unload();
+      if (reportFailure)
+        WindowMessageBoxes().Show(
+            UnreadableTipFileText(TipFilePath(TipFolder(), kTipFileName), lastLoad_.reason));
+      return;
+    }
+  }
   ShowModeless();
 }
 
 void TipWindow::PlaceOnScreen() {
   // Not centred: 2370 by 2400 twips from the top-left corner of the screen.
-  SetWindowPos(Handle(), nullptr, Scale(2370), Scale(2400), 0, 0,
-               SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  SetWindowPos(Handle(), nullptr, Scale(2370), Scale(2400), 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
+void TipWindow::OnLoad() {
+  // The light bulb, drawn unscaled at 32 by 32 pixels.
+  const auto bulb = LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(kLightBulbIconId), IMAGE_ICON, 32,
+                               32, LR_SHARED);
+  SetWindowLongPtrW(Control(ids::kTipPicture), kPictureBoxIconSlot, reinterpret_cast<LONG_PTR>(bulb));
+  // A tip is shown as written: an "&" in it is not an access key.
+  HWND tipText = Control(ids::kTipText);
+  SetWindowLongPtrW(tipText, GWL_STYLE, GetWindowLongPtrW(tipText, GWL_STYLE) | SS_NOPREFIX);
+
+  random_.Seed(TimerSeed());
+  lastLoad_ = tips_.LoadFromFolder(TipFolder());
+}
+
+void TipWindow::SetText(std::string_view text) { SetCaption(ids::kTipText, Widen(text)); }
+
 void TipWindow::OnCommand(int id, int notification, HWND control) {
-  if (id == ids::kTipOk && notification == BN_CLICKED) return Unload();
-  if (id == IDCANCEL) return Unload();  // Esc
-  Form::OnCommand(id, notification, control);
+  if (busy_) return;
+  if (notification != BN_CLICKED) return Form::OnCommand(id, notification, control);
+  switch (id) {
+    case ids::kTipOk:
+    case IDCANCEL:  // Esc
+      Unload();
+      return;
+    case ids::kNextTip:
+      tips_.ShowRandomTip();
+      return;
+    case ids::kUpdateTips:
+      RunTipUpdate();
+      return;
+  }
+}
+
+void TipWindow::OnClose() {
+  if (!busy_) Unload();
+}
+
+void TipWindow::RunTipUpdate() {
+  SetBusy(true);
+  WinInetHttpClient wininet(kDownloadTimeoutMilliseconds);
+  MessagePumpingHttpClient http(wininet);
+  WindowMessageBoxes boxes(Handle());
+  random_.Seed(TimerSeed());
+  quorvane::UpdateTipFile({http, files_, boxes, tips_, TipsDownloadAddress(), TipFolder()});
+  SetBusy(false);
+}
+
+void TipWindow::SetBusy(bool busy) {
+  busy_ = busy;
+  if (busy) {
+    // A disabled control cannot keep the focus; the window holds it meanwhile.
+    focusBeforeBusy_ = GetFocus();
+    SetFocus(Handle());
+  }
+  for (const int id : kButtons) EnableWindow(Control(id), !busy);
+  // Give the focus back only if the user did not turn to another window.
+  if (!busy && GetFocus() == Handle() && focusBeforeBusy_ && IsChild(Handle(), focusBeforeBusy_))
+    SetFocus(focusBeforeBusy_);
+  // Show the new cursor now rather than at the next mouse move.
+  POINT cursor{};
+  if (GetCursorPos(&cursor)) SetCursorPos(cursor.x, cursor.y);
+}
+
+LRESULT TipWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  // The wait cursor while busy, except behind the handler's own message box.
+  if (message == WM_SETCURSOR && busy_ && IsWindowEnabled(Handle())) {
+    SetCursor(LoadCursorW(nullptr, IDC_WAIT));
+    return TRUE;
+  }
+  return Form::HandleMessage(message, wParam, lParam);
 }
 
 }  // namespace quorvane

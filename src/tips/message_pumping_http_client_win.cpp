@@ -1,0 +1,58 @@
+#include "tips/message_pumping_http_client_win.h"
+
+#include <windows.h>
+
+#include <string>
+#include <thread>
+
+#include "base/unique_handle_win.h"
+
+namespace quorvane {
+namespace {
+
+struct EventTraits {
+  static HANDLE Invalid() { return nullptr; }
+  static void Close(HANDLE event) { CloseHandle(event); }
+};
+using UniqueEvent = UniqueHandle<HANDLE, EventTraits>;
+
+void DispatchPendingMessages(bool& quit, WPARAM& exitCode) {
+  MSG message;
+  while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+    if (message.message == WM_QUIT) {
+      quit = true;
+      exitCode = message.wParam;
+      continue;
+    }
+    // Tab, Enter and Esc go on working in the program's visible windows.
+    HWND root = message.hwnd ? GetAncestor(message.hwnd, GA_ROOT) : nullptr;
+    if (root && IsWindowVisible(root) && IsDialogMessageW(root, &message)) continue;
+    TranslateMessage(&message);
+    DispatchMessageW(&message);
+  }
+}
+
+}  // namespace
+
+HttpResponse MessagePumpingHttpClient::Get(std::string_view url, std::size_t maxBodyBytes) {
+  const UniqueEvent done(CreateEventW(nullptr, TRUE, FALSE, nullptr));
+  if (!done) return worker_.Get(url, maxBodyBytes);
+
+  HttpResponse response;
+  std::thread download([&, address = std::string(url)] {
+    response = worker_.Get(address, maxBodyBytes);
+    SetEvent(done.Get());
+  });
+  bool quit = false;
+  WPARAM exitCode = 0;
+  HANDLE doneEvent = done.Get();
+  while (MsgWaitForMultipleObjectsEx(1, &doneEvent, INFINITE, QS_ALLINPUT, MWMO_INPUTAVAILABLE) ==
+         WAIT_OBJECT_0 + 1)
+    DispatchPendingMessages(quit, exitCode);
+  download.join();
+  // A quit that arrived meanwhile belongs to the outer message loop.
+  if (quit) PostQuitMessage(static_cast<int>(exitCode));
+  return response;
+}
+
+}  // namespace quorvane
