@@ -3,7 +3,6 @@
 
 #include "../driver/controls.h"
 #include "../driver/message_box.h"
-#include "../driver/polling.h"
 #include "../driver/process_windows.h"
 #include "../driver/text.h"
 #include "calendar.h"
@@ -75,8 +74,7 @@ TEST_F(FirstStart, MainWindowIsCentredAndActive) {
   // Centring divides by two; allow the odd pixel either way.
   EXPECT_NEAR(frame.left + frame.right, screenWidth, 2);
   EXPECT_NEAR(frame.top + frame.bottom, screenHeight, 2);
-  EXPECT_TRUE(WaitUntil([&] { return GetForegroundWindow() == mainWindow; }))
-      << "the main window did not become the active window";
+  EXPECT_TRUE(WaitUntilForeground(mainWindow)) << "the main window did not become the active window";
 }
 
 }  // namespace

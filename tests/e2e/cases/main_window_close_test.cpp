@@ -36,6 +36,8 @@ TEST_F(MainWindowClose, HidesTheWindowAndTheProgramStaysInTheTray) {
     QuorvaneRun run;
     run.Start();
     const HWND mainWindow = run.WaitForMainWindow();
+    // Closing after start-up has activated the window.
+    ASSERT_TRUE(WaitUntilForeground(mainWindow));
     way.close(mainWindow);
     ASSERT_TRUE(WaitUntilHidden(mainWindow)) << "the main window stayed visible";
     EXPECT_TRUE(IsWindow(mainWindow)) << "the main window was destroyed, not hidden";
@@ -44,7 +46,8 @@ TEST_F(MainWindowClose, HidesTheWindowAndTheProgramStaysInTheTray) {
     const QuorvaneRun::OpenMenu menu = run.OpenTrayMenu(WM_RBUTTONUP);
     ASSERT_EQ(menu.items.size(), 6u);
     ChooseMenuItem(menu.window, 5);
-    EXPECT_TRUE(run.Program().WaitForEnd()) << "退出 in the tray menu did not end the program";
+    EXPECT_TRUE(run.Program().WaitForEnd())
+        << "退出 in the tray menu did not end the program; " << DescribeVisibleWindows(run.ProcessId());
   }
 }
 
@@ -52,10 +55,13 @@ TEST_F(MainWindowClose, ExitButtonAfterATrayMouseMoveEndsTheProgram) {
   QuorvaneRun run;
   run.Start();
   const HWND mainWindow = run.WaitForMainWindow();
+  // The tray event must come after start-up's activation, which clears it.
+  ASSERT_TRUE(WaitUntilForeground(mainWindow));
   // Both are posted to the program's one thread, so they arrive in this order.
   run.PostTrayCallback(WM_MOUSEMOVE);
   PostClick(mainWindow, ui::kExitButton);
-  EXPECT_TRUE(run.Program().WaitForEnd()) << "the program is still running";
+  EXPECT_TRUE(run.Program().WaitForEnd())
+      << "the program is still running; " << DescribeVisibleWindows(run.ProcessId());
 }
 
 }  // namespace

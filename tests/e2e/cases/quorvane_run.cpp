@@ -69,6 +69,7 @@ void QuorvaneRun::PostTrayCallback(UINT mouseMessage) const {
 QuorvaneRun::OpenMenu QuorvaneRun::OpenTrayMenu(UINT buttonRelease) {
   if (mainWindow_ == nullptr) throw std::logic_error("the main window has not shown yet");
   if (!menuReader_) menuReader_ = std::make_unique<PopupMenuReader>(mainWindow_);
+  if (!WaitUntilForegroundSettles()) throw std::runtime_error("no window became the foreground window");
   PostTrayCallback(buttonRelease);
   OpenMenu menu;
   menu.window = WaitForPopupMenu(ProcessId());

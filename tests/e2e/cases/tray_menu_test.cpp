@@ -5,6 +5,7 @@
 
 #include "../driver/polling.h"
 #include "../driver/popup_menu.h"
+#include "../driver/process_windows.h"
 #include "../driver/shell_log.h"
 #include "../driver/tray.h"
 #include "calendar.h"
@@ -52,7 +53,8 @@ TEST_F(TrayMenu, ExitInEitherMenuRemovesTheIconAndEndsTheProgram) {
     const QuorvaneRun::OpenMenu menu = run.OpenTrayMenu(exit.buttonRelease);
     ASSERT_EQ(menu.items.at(static_cast<size_t>(exit.position)), "退出");
     ChooseMenuItem(menu.window, exit.position);
-    EXPECT_TRUE(run.Program().WaitForEnd()) << "the program is still running";
+    EXPECT_TRUE(run.Program().WaitForEnd())
+        << "the program is still running; " << DescribeVisibleWindows(run.ProcessId());
     EXPECT_TRUE(WaitUntil([] { return CountTrayIcons() == 0; }))
         << "tray icons left behind: " << CountTrayIcons();
   }

@@ -27,6 +27,33 @@ HWND WaitForVisibleWindow(DWORD processId, const std::wstring& className, const 
   return found;
 }
 
+std::string DescribeVisibleWindows(DWORD processId) {
+  std::string description;
+  for (HWND window = GetTopWindow(nullptr); window != nullptr; window = GetWindow(window, GW_HWNDNEXT)) {
+    DWORD owner = 0;
+    GetWindowThreadProcessId(window, &owner);
+    if (owner != processId || !IsWindowVisible(window)) continue;
+    wchar_t className[256] = {};
+    GetClassNameW(window, className, 256);
+    wchar_t title[256] = {};
+    GetWindowTextW(window, title, 256);
+    if (!description.empty()) description += ", ";
+    description += Utf8(className) + " \"" + Utf8(title) + "\"";
+  }
+  return description.empty() ? "no visible window" : "visible windows: " + description;
+}
+
+bool WaitUntilForeground(HWND window) {
+  return WaitUntil([&] { return GetForegroundWindow() == window; });
+}
+
+bool WaitUntilForegroundSettles() {
+  return WaitUntil([] {
+    HWND foreground = GetForegroundWindow();
+    return foreground != nullptr && IsWindowVisible(foreground);
+  });
+}
+
 bool WaitUntilHidden(HWND window) {
   return WaitUntil([&] { return !IsWindow(window) || !IsWindowVisible(window); });
 }

@@ -15,6 +15,19 @@ HWND FindVisibleWindow(DWORD processId, const std::wstring& className);
 // and throws, naming `what`, when none appears.
 HWND WaitForVisibleWindow(DWORD processId, const std::wstring& className, const std::string& what);
 
+// Class and title of each visible top-level window of the process, for
+// failure messages: what the program shows instead of what was expected.
+std::string DescribeVisibleWindows(DWORD processId);
+
+// Waits until the window is the foreground window; false after the limit.
+bool WaitUntilForeground(HWND window);
+
+// Waits until some visible window is the foreground window. After the active
+// window is hidden, Wine moves the activation away from it in a few steps of
+// its own, through no foreground window to the next one; a pop-up menu opened
+// meanwhile is cancelled by the move. (A user cannot click that fast.)
+bool WaitUntilForegroundSettles();
+
 // Waits until the window is hidden or destroyed; false after the limit.
 bool WaitUntilHidden(HWND window);
 
