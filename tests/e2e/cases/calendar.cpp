@@ -14,14 +14,14 @@ sys_days Today() {
   return sys_days(year(now.wYear) / month(now.wMonth) / day(now.wDay));
 }
 
-std::string IsoDate(sys_days day) {
-  const year_month_day date(day);
+std::string IsoDate(sys_days when) {
+  const year_month_day date(when);
   char text[16];
   std::snprintf(text, sizeof text, "%04d-%02u-%02u", static_cast<int>(date.year()),
                 static_cast<unsigned>(date.month()), static_cast<unsigned>(date.day()));
   return text;
 }
 
-bool IsDoseDay(sys_days start, sys_days day) { return (day - start).count() % 2 == 0; }
+bool IsDoseDay(sys_days start, sys_days when) { return (when - start).count() % 2 == 0; }
 
 }  // namespace quorvane_e2e

@@ -9,10 +9,10 @@ namespace quorvane_e2e {
 
 std::chrono::sys_days Today();
 
-std::string IsoDate(std::chrono::sys_days day);
+std::string IsoDate(std::chrono::sys_days when);
 
 // Alternate-day schedule: a dose is due every second day counted from the
 // start day, before it as well as after it.
-bool IsDoseDay(std::chrono::sys_days start, std::chrono::sys_days day);
+bool IsDoseDay(std::chrono::sys_days start, std::chrono::sys_days when);
 
 }  // namespace quorvane_e2e
