@@ -99,7 +99,8 @@ REGEDIT4
 @="$recorder_command"
 EOF
     "${wine_locale[@]}" "$wine" regedit /S "$(windows_path "$work_dir/template.reg")" >/dev/null 2>&1 || exit 1
-    "$wineserver" -w
+    # The registry reaches the disk when the server exits.
+    timeout 60 "$wineserver" -w
   ) || { echo "could not make the template prefix in $template" >&2; return 1; }
   printf '%s\n%s\n' "$template_version" "$recorder" >"$template.ready"
 }
@@ -120,7 +121,7 @@ xvfb_pid=
 
 clean_up() {
   WINEPREFIX=$prefix "$wineserver" -k >/dev/null 2>&1
-  WINEPREFIX=$prefix "$wineserver" -w >/dev/null 2>&1
+  WINEPREFIX=$prefix timeout 20 "$wineserver" -w >/dev/null 2>&1
   if [ -n "$xvfb_pid" ]; then
     kill "$xvfb_pid" 2>/dev/null
     wait "$xvfb_pid" 2>/dev/null
