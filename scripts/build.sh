@@ -11,5 +11,5 @@ cmake --build "$root/build/linux" -j "$jobs"
 
 cmake -S "$root" -B "$root/build/win" -DCMAKE_BUILD_TYPE=Release \
   -DCMAKE_TOOLCHAIN_FILE="$root/cmake/toolchain-mingw-w64-x86_64.cmake" \
-  -DQUORVANE_ASSETS_DIR="$root/build/linux/assets"
+  -DQUORVANE_ASSETS_DIR="$root/build/linux/assets" -DBUILD_TESTING=ON
 cmake --build "$root/build/win" -j "$jobs"
