@@ -35,6 +35,10 @@ struct FileHandleTraits {
   static HANDLE Invalid() { return INVALID_HANDLE_VALUE; }
   static void Close(HANDLE handle) { CloseHandle(handle); }
 };
+struct KernelObjectTraits {
+  static HANDLE Invalid() { return nullptr; }
+  static void Close(HANDLE handle) { CloseHandle(handle); }
+};
 struct RegistryKeyTraits {
   static HKEY Invalid() { return nullptr; }
   static void Close(HKEY key) { RegCloseKey(key); }
@@ -49,6 +53,7 @@ struct MenuTraits {
 };
 
 using UniqueFile = UniqueHandle<HANDLE, FileHandleTraits>;
+using UniqueKernelObject = UniqueHandle<HANDLE, KernelObjectTraits>;  // events, threads
 using UniqueKey = UniqueHandle<HKEY, RegistryKeyTraits>;
 using UniqueGdiObject = UniqueHandle<HGDIOBJ, GdiObjectTraits>;
 using UniqueMenu = UniqueHandle<HMENU, MenuTraits>;

@@ -10,12 +10,6 @@
 namespace quorvane {
 namespace {
 
-struct EventTraits {
-  static HANDLE Invalid() { return nullptr; }
-  static void Close(HANDLE event) { CloseHandle(event); }
-};
-using UniqueEvent = UniqueHandle<HANDLE, EventTraits>;
-
 void DispatchPendingMessages(bool& quit, WPARAM& exitCode) {
   MSG message;
   while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
@@ -35,7 +29,7 @@ void DispatchPendingMessages(bool& quit, WPARAM& exitCode) {
 }  // namespace
 
 HttpResponse MessagePumpingHttpClient::Get(std::string_view url, std::size_t maxBodyBytes) {
-  const UniqueEvent done(CreateEventW(nullptr, TRUE, FALSE, nullptr));
+  const UniqueKernelObject done(CreateEventW(nullptr, TRUE, FALSE, nullptr));
   if (!done) return worker_.Get(url, maxBodyBytes);
 
   HttpResponse response;

@@ -23,25 +23,9 @@
 
 namespace quorvane::testing {
 
-// GBK through glibc's iconv, as a Chinese Windows would decode it.
-class GbkCodec : public AnsiCodec {
- public:
-  std::string ToUtf8(std::string_view ansiBytes) const override {
-    iconv_t cd = iconv_open("UTF-8", "GBK");
-    std::string in(ansiBytes), out(in.size() * 4 + 4, '\0');
-    char* inPtr = in.data();
-    char* outPtr = out.data();
-    std::size_t inLeft = in.size(), outLeft = out.size();
-    iconv(cd, &inPtr, &inLeft, &outPtr, &outLeft);
-    iconv_close(cd);
-    out.resize(out.size() - outLeft);
-    return out;
-  }
-};
-
-inline std::string ToGbk(std::string_view utf8) {
-  iconv_t cd = iconv_open("GBK", "UTF-8");
-  std::string in(utf8), out(in.size() * 2 + 4, '\0');
+inline std::string Iconv(const char* to, const char* from, std::string_view bytes) {
+  iconv_t cd = iconv_open(to, from);
+  std::string in(bytes), out(in.size() * 4 + 4, '\0');
   char* inPtr = in.data();
   char* outPtr = out.data();
   std::size_t inLeft = in.size(), outLeft = out.size();
@@ -50,6 +34,14 @@ inline std::string ToGbk(std::string_view utf8) {
   out.resize(out.size() - outLeft);
   return out;
 }
+
+// GBK through glibc's iconv, as a Chinese Windows would decode it.
+class GbkCodec : public AnsiCodec {
+ public:
+  std::string ToUtf8(std::string_view ansiBytes) const override { return Iconv("UTF-8", "GBK", ansiBytes); }
+};
+
+inline std::string ToGbk(std::string_view utf8) { return Iconv("GBK", "UTF-8", utf8); }
 
 class FakeStore : public KeyValueStore {
  public:
