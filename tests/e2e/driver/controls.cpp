@@ -6,9 +6,8 @@
 #include "text.h"
 
 namespace quorvane_e2e {
-namespace {
 
-LRESULT SendOrThrow(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+LRESULT SendAndWait(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   DWORD_PTR result = 0;
   if (!SendMessageTimeoutW(window, message, wParam, lParam, SMTO_ABORTIFHUNG,
                            static_cast<UINT>(kPatience.count()), &result)) {
@@ -17,6 +16,8 @@ LRESULT SendOrThrow(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   }
   return static_cast<LRESULT>(result);
 }
+
+namespace {
 
 struct ControlSearch {
   int id;
@@ -30,10 +31,10 @@ BOOL CALLBACK MatchControlId(HWND child, LPARAM state) {
   return FALSE;
 }
 
-// The control with this id anywhere below `parent`; throws when there is none.
-// EnumChildWindows goes through all descendants, so this also finds controls
-// inside a container such as a picture box.
-HWND Control(HWND parent, int controlId) {
+}  // namespace
+
+// EnumChildWindows goes through all descendants.
+HWND ControlWindow(HWND parent, int controlId) {
   ControlSearch search{controlId, nullptr};
   EnumChildWindows(parent, MatchControlId, reinterpret_cast<LPARAM>(&search));
   if (search.found == nullptr) {
@@ -42,28 +43,38 @@ HWND Control(HWND parent, int controlId) {
   return search.found;
 }
 
-}  // namespace
-
 std::string WindowText(HWND window) {
-  const auto length = static_cast<size_t>(SendOrThrow(window, WM_GETTEXTLENGTH, 0, 0));
-  std::wstring text(length + 1, L'\0');
-  const auto copied = static_cast<size_t>(
-      SendOrThrow(window, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data())));
-  text.resize(copied < length ? copied : length);
-  return Utf8(text);
+  // One WM_GETTEXT with room to spare, not WM_GETTEXTLENGTH first: the text
+  // may change between two messages. A full buffer may hold a cut text.
+  for (size_t capacity = 256;; capacity *= 2) {
+    std::wstring text(capacity, L'\0');
+    const auto copied =
+        static_cast<size_t>(SendAndWait(window, WM_GETTEXT, capacity, reinterpret_cast<LPARAM>(text.data())));
+    if (copied + 1 < capacity) {
+      text.resize(copied);
+      return Utf8(text);
+    }
+  }
 }
 
-std::string ControlText(HWND parent, int controlId) { return WindowText(Control(parent, controlId)); }
+std::string ControlText(HWND parent, int controlId) { return WindowText(ControlWindow(parent, controlId)); }
 
 int CheckState(HWND parent, int controlId) {
-  return static_cast<int>(SendOrThrow(Control(parent, controlId), BM_GETCHECK, 0, 0));
+  return static_cast<int>(SendAndWait(ControlWindow(parent, controlId), BM_GETCHECK, 0, 0));
 }
 
 void SetControlText(HWND parent, int controlId, const std::string& text) {
   const std::wstring wide = Wide(text);
-  SendOrThrow(Control(parent, controlId), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(wide.c_str()));
+  SendAndWait(ControlWindow(parent, controlId), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(wide.c_str()));
 }
 
-void PostClick(HWND parent, int controlId) { PostMessageW(Control(parent, controlId), BM_CLICK, 0, 0); }
+void PostClick(HWND parent, int controlId) { PostMessageW(ControlWindow(parent, controlId), BM_CLICK, 0, 0); }
+
+HWND FocusedControl(HWND window) {
+  GUITHREADINFO thread = {};
+  thread.cbSize = sizeof thread;
+  if (!GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &thread)) return nullptr;
+  return thread.hwndFocus;
+}
 
 }  // namespace quorvane_e2e

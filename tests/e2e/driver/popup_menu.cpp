@@ -5,6 +5,7 @@
 
 #include "../menuhook/menu_hook_protocol.h"
 #include "controls.h"
+#include "keys.h"
 #include "polling.h"
 #include "process_windows.h"
 #include "text.h"
@@ -21,11 +22,6 @@ std::wstring DriverFolder() {
   const DWORD length = GetModuleFileNameW(nullptr, path, MAX_PATH * 2);
   std::wstring folder(path, length);
   return folder.substr(0, folder.find_last_of(L'\\'));
-}
-
-void PostKey(HWND window, UINT virtualKey) {
-  PostMessageW(window, WM_KEYDOWN, virtualKey, 1);
-  PostMessageW(window, WM_KEYUP, virtualKey, 1 | (1u << 30) | (1u << 31));
 }
 
 }  // namespace

@@ -17,6 +17,17 @@ HWND FindVisibleWindow(DWORD processId, const std::wstring& className) {
   return nullptr;
 }
 
+int CountVisibleWindows(DWORD processId, const std::wstring& className) {
+  int count = 0;
+  HWND window = nullptr;
+  while ((window = FindWindowExW(nullptr, window, className.c_str(), nullptr)) != nullptr) {
+    DWORD owner = 0;
+    GetWindowThreadProcessId(window, &owner);
+    if (owner == processId && IsWindowVisible(window)) ++count;
+  }
+  return count;
+}
+
 HWND WaitForVisibleWindow(DWORD processId, const std::wstring& className, const std::string& what) {
   HWND found = nullptr;
   WaitUntil([&] { return (found = FindVisibleWindow(processId, className)) != nullptr; });

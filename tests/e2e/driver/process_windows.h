@@ -11,6 +11,9 @@ namespace quorvane_e2e {
 // nullptr when there is none now.
 HWND FindVisibleWindow(DWORD processId, const std::wstring& className);
 
+// How many visible top-level windows of this class the process has now.
+int CountVisibleWindows(DWORD processId, const std::wstring& className);
+
 // Like FindVisibleWindow, but waits for the window within the patience limit
 // and throws, naming `what`, when none appears.
 HWND WaitForVisibleWindow(DWORD processId, const std::wstring& className, const std::string& what);

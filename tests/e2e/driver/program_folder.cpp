@@ -2,27 +2,14 @@
 
 #include <windows.h>
 
+#include <algorithm>
 #include <stdexcept>
 
+#include "build_outputs.h"
+#include "files.h"
 #include "text.h"
 
 namespace quorvane_e2e {
-
-std::wstring ProgramUnderTest() {
-  wchar_t value[2048] = {};
-  const DWORD length = GetEnvironmentVariableW(L"QUORVANE_EXE", value, 2048);
-  if (length == 0 || length >= 2048) {
-    throw std::runtime_error("QUORVANE_EXE does not name the Quorvane.exe to test");
-  }
-  std::wstring path(value, length);
-  if (path.front() == L'/') {
-    for (wchar_t& c : path) {
-      if (c == L'/') c = L'\\';
-    }
-    path = L"Z:" + path;
-  }
-  return path;
-}
 
 ProgramFolder::ProgramFolder() {
   const std::wstring base = L"C:\\Program Files\\Quorvane Test ";
@@ -41,14 +28,20 @@ ProgramFolder::ProgramFolder() {
 }
 
 void ProgramFolder::WriteFile(const std::wstring& name, const std::string& bytes) const {
-  const std::wstring filePath = path_ + L"\\" + name;
-  HANDLE file =
-      CreateFileW(filePath.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-  if (file == INVALID_HANDLE_VALUE) throw std::runtime_error("cannot create " + Utf8(filePath));
-  DWORD written = 0;
-  const BOOL ok = ::WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
-  CloseHandle(file);
-  if (!ok || written != bytes.size()) throw std::runtime_error("cannot write " + Utf8(filePath));
+  WriteFileBytes(FilePath(name), bytes);
+}
+
+std::vector<std::string> ProgramFolder::FileNames() const {
+  std::vector<std::string> names;
+  WIN32_FIND_DATAW found = {};
+  HANDLE search = FindFirstFileW(FilePath(L"*").c_str(), &found);
+  if (search == INVALID_HANDLE_VALUE) throw std::runtime_error("cannot list " + Utf8(path_));
+  do {
+    if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) names.push_back(Utf8(found.cFileName));
+  } while (FindNextFileW(search, &found));
+  FindClose(search);
+  std::sort(names.begin(), names.end());
+  return names;
 }
 
 }  // namespace quorvane_e2e

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 namespace quorvane_e2e {
 
@@ -14,17 +15,17 @@ class ProgramFolder {
   ProgramFolder();
 
   const std::wstring& Path() const { return path_; }
-  std::wstring ProgramPath() const { return path_ + L"\\Quorvane.exe"; }
+  std::wstring ProgramPath() const { return FilePath(L"Quorvane.exe"); }
+  std::wstring FilePath(const std::wstring& name) const { return path_ + L"\\" + name; }
 
   // Creates or replaces a file in the folder with exactly these bytes.
   void WriteFile(const std::wstring& name, const std::string& bytes) const;
 
+  // Names of the files in the folder now, sorted.
+  std::vector<std::string> FileNames() const;
+
  private:
   std::wstring path_;
 };
-
-// The Quorvane.exe under test, from the environment variable QUORVANE_EXE
-// (a Windows path, or a Unix path that Wine reaches through drive Z:).
-std::wstring ProgramUnderTest();
 
 }  // namespace quorvane_e2e

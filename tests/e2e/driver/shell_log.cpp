@@ -43,10 +43,19 @@ std::vector<std::string> ShellOpenLog::Entries() const {
   return entries;
 }
 
+bool ShellOpenLog::WaitForCount(size_t count) const {
+  return WaitUntil([&] { return Entries().size() >= count; });
+}
+
 std::vector<std::string> ShellOpenLog::WaitForEntries(size_t count) const {
-  if (WaitUntil([&] { return Entries().size() >= count; })) {
+  if (WaitForCount(count)) {
     std::this_thread::sleep_for(kLateEntryGrace);
   }
+  return Entries();
+}
+
+std::vector<std::string> ShellOpenLog::EntriesAfterAWhile() const {
+  std::this_thread::sleep_for(kLateEntryGrace);
   return Entries();
 }
 

@@ -17,9 +17,17 @@ class ShellOpenLog {
   // One entry per "open", in order.
   std::vector<std::string> Entries() const;
 
+  // Waits until at least `count` entries are there; false after the
+  // patience limit.
+  bool WaitForCount(size_t count) const;
+
   // Waits until at least `count` entries are there, then a little more so a
   // late extra entry is seen too; returns all entries.
   std::vector<std::string> WaitForEntries(size_t count) const;
+
+  // The entries after waiting as long as a late entry takes to come: for a
+  // test that expects nothing more to be opened.
+  std::vector<std::string> EntriesAfterAWhile() const;
 
  private:
   std::wstring path_;

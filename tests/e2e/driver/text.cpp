@@ -17,18 +17,22 @@ std::string Narrow(const std::wstring& text, UINT codePage) {
   return result;
 }
 
+std::wstring Widen(const std::string& text, UINT codePage) {
+  if (text.empty()) return {};
+  const int size = MultiByteToWideChar(codePage, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
+  std::wstring result(static_cast<size_t>(size), L'\0');
+  MultiByteToWideChar(codePage, 0, text.data(), static_cast<int>(text.size()), result.data(), size);
+  return result;
+}
+
 }  // namespace
 
 std::string Utf8(const std::wstring& text) { return Narrow(text, CP_UTF8); }
 
-std::wstring Wide(const std::string& utf8) {
-  if (utf8.empty()) return {};
-  const int size = MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), nullptr, 0);
-  std::wstring result(static_cast<size_t>(size), L'\0');
-  MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), result.data(), size);
-  return result;
-}
+std::wstring Wide(const std::string& utf8) { return Widen(utf8, CP_UTF8); }
 
 std::string Gbk(const std::string& utf8) { return Narrow(Wide(utf8), kGbkCodePage); }
+
+std::string FromGbk(const std::string& gbk) { return Utf8(Widen(gbk, kGbkCodePage)); }
 
 }  // namespace quorvane_e2e

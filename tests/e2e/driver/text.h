@@ -11,5 +11,7 @@ std::wstring Wide(const std::string& utf8);
 // The text in code page 936 (GBK), the way the program's plain-text files are
 // stored on a Simplified Chinese system.
 std::string Gbk(const std::string& utf8);
+// And back: GBK bytes as UTF-8.
+std::string FromGbk(const std::string& gbk);
 
 }  // namespace quorvane_e2e
