@@ -1,5 +1,6 @@
 #include "quorvane_run.h"
 
+#include <algorithm>
 #include <stdexcept>
 
 #include "../driver/message_box.h"
@@ -7,6 +8,7 @@
 #include "../driver/process_windows.h"
 #include "../driver/registry.h"
 #include "../driver/tray.h"
+#include "calendar.h"
 #include "quorvane_ui.h"
 
 namespace quorvane_e2e {
@@ -24,6 +26,10 @@ void StoreRecord(const std::optional<std::string>& record) {
 std::optional<std::string> RunEntry() { return ReadUserString(ui::kRunKey, ui::kValueName); }
 
 void ForgetRunEntry() { DeleteUserValue(ui::kRunKey, ui::kValueName); }
+
+std::string RecordWithoutReminder(bool tipWindowAtStart) {
+  return "强的松|" + IsoDate(Today() - std::chrono::days(1)) + "|6|3|" + (tipWindowAtStart ? "1" : "0");
+}
 
 void QuorvaneRun::Start() {
   // Tests count tray icons; one left by an earlier run would be counted too.
@@ -75,6 +81,15 @@ QuorvaneRun::OpenMenu QuorvaneRun::OpenTrayMenu(UINT buttonRelease) {
   menu.window = WaitForPopupMenu(ProcessId());
   menu.items = menuReader_->Items(menu.window);
   return menu;
+}
+
+void QuorvaneRun::ChooseFromTrayMenu(UINT buttonRelease, const std::string& caption) {
+  const OpenMenu menu = OpenTrayMenu(buttonRelease);
+  const auto item = std::find(menu.items.begin(), menu.items.end(), caption);
+  if (item == menu.items.end()) throw std::runtime_error("the tray menu has no item \"" + caption + "\"");
+  ChooseMenuItem(menu.window, static_cast<int>(item - menu.items.begin()));
+  // The next menu must not be mistaken for this one.
+  if (!WaitUntilHidden(menu.window)) throw std::runtime_error("the tray menu stayed open after a choice");
 }
 
 }  // namespace quorvane_e2e

@@ -21,6 +21,9 @@ void StoreRecord(const std::optional<std::string>& record);
 // The start-at-logon entry (HKCU\...\Run "Quorvane").
 std::optional<std::string> RunEntry();
 void ForgetRunEntry();
+// A record whose schedule started yesterday, so start-up shows no reminder,
+// and that opens the tip window at start or not.
+std::string RecordWithoutReminder(bool tipWindowAtStart);
 
 class QuorvaneRun {
  public:
@@ -41,6 +44,7 @@ class QuorvaneRun {
   // Goes through start-up: a message box on the way is read, remembered and
   // answered with OK. Returns the main window once it shows.
   HWND WaitForMainWindow();
+  HWND MainWindow() const { return mainWindow_; }
   // The text of the box answered by WaitForMainWindow, if there was one.
   const std::optional<std::string>& ReminderSeen() const { return reminderSeen_; }
 
@@ -52,6 +56,9 @@ class QuorvaneRun {
     std::vector<std::string> items;
   };
   OpenMenu OpenTrayMenu(UINT buttonRelease);
+  // Opens that menu and chooses the item with this caption; throws when the
+  // menu has no such item.
+  void ChooseFromTrayMenu(UINT buttonRelease, const std::string& caption);
 
  private:
   ProgramFolder folder_;

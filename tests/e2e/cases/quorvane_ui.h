@@ -8,8 +8,10 @@ namespace quorvane_e2e::ui {
 
 inline constexpr wchar_t kMainWindowClass[] = L"QuorvaneMainWindow";
 inline constexpr wchar_t kTipWindowClass[] = L"QuorvaneTipWindow";
+inline constexpr wchar_t kOptionsDialogClass[] = L"QuorvaneOptionsWindow";
 inline constexpr char kMainWindowTitle[] = "Quorvane1.0";
 inline constexpr char kTipWindowTitle[] = "日积月累";
+inline constexpr char kOptionsDialogTitle[] = "找病友";
 inline constexpr char kMessageBoxTitle[] = "Quorvane";
 
 // Main window.
@@ -23,7 +25,15 @@ inline constexpr int kSaveButton = 1020;     // Command1 "修改"
 inline constexpr int kExitButton = 1021;     // Command2 "退出"
 
 // Tip window.
-inline constexpr int kTipText = 1103;  // lblTipText
+inline constexpr int kTipOk = IDOK;       // cmdOK "确定"
+inline constexpr int kNextTip = 1101;     // cmdNextTip "下一条提示(&N)"
+inline constexpr int kUpdateTips = 1102;  // Command1 "更新知识库"
+inline constexpr int kTipText = 1103;     // lblTipText
+
+// Options dialog.
+inline constexpr int kOptionsOk = 1201;          // cmdOK "确定"
+inline constexpr int kOptionsCancel = IDCANCEL;  // cmdCancel "取消"
+inline constexpr int kOptionsApply = 1203;       // cmdApply "应用"
 
 // Tray icon.
 inline constexpr UINT kTrayCallbackMessage = 2025;
@@ -36,5 +46,8 @@ inline constexpr wchar_t kValueName[] = L"Quorvane";
 
 // Files beside the program.
 inline constexpr wchar_t kTipFile[] = L"TIPOFDAY.TXT";
+
+// The address the tip update downloads (the build's default tips server).
+inline constexpr char kTipDownloadAddress[] = "http://tips.quorvane.invalid/dl/tipofday.txt";
 
 }  // namespace quorvane_e2e::ui
