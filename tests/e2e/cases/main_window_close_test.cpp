@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include "../driver/controls.h"
-#include "../driver/popup_menu.h"
 #include "../driver/process_windows.h"
 #include "../driver/tray.h"
 #include "calendar.h"
@@ -43,9 +42,7 @@ TEST_F(MainWindowClose, HidesTheWindowAndTheProgramStaysInTheTray) {
     EXPECT_TRUE(IsWindow(mainWindow)) << "the main window was destroyed, not hidden";
     EXPECT_EQ(CountTrayIcons(), 1);
     // The tray menu still answers, and its 退出 still ends the program.
-    const QuorvaneRun::OpenMenu menu = run.OpenTrayMenu(WM_RBUTTONUP);
-    ASSERT_EQ(menu.items.size(), 6u);
-    ChooseMenuItem(menu.window, 5);
+    run.ChooseFromTrayMenu(WM_RBUTTONUP, "退出");
     EXPECT_TRUE(run.Program().WaitForEnd())
         << "退出 in the tray menu did not end the program; " << DescribeVisibleWindows(run.ProcessId());
   }

@@ -1,6 +1,7 @@
 #include "quorvane_run.h"
 
 #include <algorithm>
+#include <cstdio>
 #include <stdexcept>
 
 #include "../driver/message_box.h"
@@ -12,6 +13,18 @@
 #include "quorvane_ui.h"
 
 namespace quorvane_e2e {
+namespace {
+
+// Under Wine a pop-up menu can close by itself: the program may take in the X
+// focus events of an earlier change of windows (the options dialog closing,
+// say) only while a later menu is open, and a stale "focus out" cancels that
+// menu. And the mouse move of a menu appearing under the pointer clears its
+// selection, also when it comes late. A user would open the menu again; so
+// do the tests, a few times. A menu that carried out the wrong item is a
+// failure at once.
+constexpr int kMenuAttempts = 3;
+
+}  // namespace
 
 std::optional<std::string> StoredRecord() { return ReadUserString(ui::kRecordKey, ui::kValueName); }
 
@@ -74,22 +87,58 @@ void QuorvaneRun::PostTrayCallback(UINT mouseMessage) const {
 
 QuorvaneRun::OpenMenu QuorvaneRun::OpenTrayMenu(UINT buttonRelease) {
   if (mainWindow_ == nullptr) throw std::logic_error("the main window has not shown yet");
-  if (!menuReader_) menuReader_ = std::make_unique<PopupMenuReader>(mainWindow_);
-  if (!WaitUntilForegroundSettles()) throw std::runtime_error("no window became the foreground window");
-  PostTrayCallback(buttonRelease);
-  OpenMenu menu;
-  menu.window = WaitForPopupMenu(ProcessId());
-  menu.items = menuReader_->Items(menu.window);
-  return menu;
+  if (!menuHook_) menuHook_ = std::make_unique<PopupMenuHook>(mainWindow_);
+  for (int attempt = 1; attempt <= kMenuAttempts; ++attempt) {
+    // A click on the icon while an earlier menu is still closing would be
+    // taken by that menu.
+    if (!WaitUntil([&] { return menuHook_->MenusClosed() == menuHook_->MenusOpened(); })) {
+      throw std::runtime_error("an earlier pop-up menu does not close");
+    }
+    if (!WaitUntilForegroundSettles()) throw std::runtime_error("no window became the foreground window");
+    const unsigned closedBefore = menuHook_->MenusClosed();
+    PostTrayCallback(buttonRelease);
+    OpenMenu menu;
+    WaitUntil([&] {
+      menu.window = FindPopupMenu(ProcessId());
+      return menu.window != nullptr || menuHook_->MenusClosed() != closedBefore;
+    });
+    if (menu.window == nullptr && menuHook_->MenusClosed() == closedBefore) {
+      throw std::runtime_error("no pop-up menu opened; " + DescribeVisibleWindows(ProcessId()));
+    }
+    if (menu.window != nullptr) {
+      try {
+        menu.items = menuHook_->Items(menu.window);
+        return menu;
+      } catch (const std::runtime_error&) {
+        if (IsWindow(menu.window) && IsWindowVisible(menu.window)) throw;
+      }
+    }
+    std::fprintf(stderr, "note: the tray menu closed by itself (attempt %d)\n", attempt);
+  }
+  throw std::runtime_error("the tray menu closed by itself each time it opened");
 }
 
 void QuorvaneRun::ChooseFromTrayMenu(UINT buttonRelease, const std::string& caption) {
-  const OpenMenu menu = OpenTrayMenu(buttonRelease);
-  const auto item = std::find(menu.items.begin(), menu.items.end(), caption);
-  if (item == menu.items.end()) throw std::runtime_error("the tray menu has no item \"" + caption + "\"");
-  ChooseMenuItem(menu.window, static_cast<int>(item - menu.items.begin()));
-  // The next menu must not be mistaken for this one.
-  if (!WaitUntilHidden(menu.window)) throw std::runtime_error("the tray menu stayed open after a choice");
+  for (int attempt = 1; attempt <= kMenuAttempts; ++attempt) {
+    const OpenMenu menu = OpenTrayMenu(buttonRelease);
+    const auto item = std::find(menu.items.begin(), menu.items.end(), caption);
+    if (item == menu.items.end()) throw std::runtime_error("the tray menu has no item \"" + caption + "\"");
+    const int position = static_cast<int>(item - menu.items.begin());
+    const int carriedOut = menuHook_->Choose(menu.window, position);
+    if (carriedOut == position) return;
+    if (carriedOut >= 0) {
+      throw std::runtime_error("Enter in the tray menu carried out \"" +
+                               menu.items.at(static_cast<size_t>(carriedOut)) + "\", not \"" + caption +
+                               "\"");
+    }
+    // Nothing was carried out: the menu closed before Enter, or with no item
+    // selected.
+    std::fprintf(
+        stderr, "note: the tray menu closed %s (attempt %d)\n",
+        carriedOut == PopupMenuHook::kClosedBeforeEnter ? "before Enter" : "with nothing selected at Enter",
+        attempt);
+  }
+  throw std::runtime_error("the tray menu item \"" + caption + "\" could not be chosen");
 }
 
 }  // namespace quorvane_e2e

@@ -63,7 +63,7 @@ class QuorvaneRun {
  private:
   ProgramFolder folder_;
   std::unique_ptr<RunningProgram> program_;
-  std::unique_ptr<PopupMenuReader> menuReader_;
+  std::unique_ptr<PopupMenuHook> menuHook_;
   HWND mainWindow_ = nullptr;
   std::optional<std::string> reminderSeen_;
 };

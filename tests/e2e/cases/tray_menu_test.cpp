@@ -4,7 +4,6 @@
 #include <vector>
 
 #include "../driver/polling.h"
-#include "../driver/popup_menu.h"
 #include "../driver/process_windows.h"
 #include "../driver/shell_log.h"
 #include "../driver/tray.h"
@@ -41,18 +40,12 @@ TEST_F(TrayMenu, RightButtonOpensTheRightMenu) {
 }
 
 TEST_F(TrayMenu, ExitInEitherMenuRemovesTheIconAndEndsTheProgram) {
-  struct ExitItem {
-    UINT buttonRelease;
-    int position;
-  };
-  for (const ExitItem exit : {ExitItem{WM_LBUTTONUP, 3}, ExitItem{WM_RBUTTONUP, 5}}) {
-    SCOPED_TRACE(exit.buttonRelease == WM_LBUTTONUP ? "left menu" : "right menu");
+  for (const UINT buttonRelease : {WM_LBUTTONUP, WM_RBUTTONUP}) {
+    SCOPED_TRACE(buttonRelease == WM_LBUTTONUP ? "left menu" : "right menu");
     QuorvaneRun run;
     run.Start();
     run.WaitForMainWindow();
-    const QuorvaneRun::OpenMenu menu = run.OpenTrayMenu(exit.buttonRelease);
-    ASSERT_EQ(menu.items.at(static_cast<size_t>(exit.position)), "退出");
-    ChooseMenuItem(menu.window, exit.position);
+    run.ChooseFromTrayMenu(buttonRelease, "退出");
     EXPECT_TRUE(run.Program().WaitForEnd())
         << "the program is still running; " << DescribeVisibleWindows(run.ProcessId());
     EXPECT_TRUE(WaitUntil([] { return CountTrayIcons() == 0; }))
@@ -62,17 +55,17 @@ TEST_F(TrayMenu, ExitInEitherMenuRemovesTheIconAndEndsTheProgram) {
 
 TEST_F(TrayMenu, ForumItemsOpenTheForumPages) {
   struct ForumItem {
-    int position;
+    const char* caption;
     const char* address;
   };
-  for (const ForumItem item : {ForumItem{2, "http://forum.quorvane.invalid/qelmu/ShowBBS.asp"},
-                               ForumItem{3, "http://forum.quorvane.invalid/qelmu"}}) {
+  for (const ForumItem item : {ForumItem{"论坛新帖", "http://forum.quorvane.invalid/qelmu/ShowBBS.asp"},
+                               ForumItem{"进入论坛", "http://forum.quorvane.invalid/qelmu"}}) {
     SCOPED_TRACE(item.address);
     const ShellOpenLog shellLog;
     QuorvaneRun run;
     run.Start();
     run.WaitForMainWindow();
-    ChooseMenuItem(run.OpenTrayMenu(WM_RBUTTONUP).window, item.position);
+    run.ChooseFromTrayMenu(WM_RBUTTONUP, item.caption);
     EXPECT_EQ(shellLog.WaitForEntries(1), std::vector<std::string>{item.address});
   }
 }

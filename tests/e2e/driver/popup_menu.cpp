@@ -1,10 +1,9 @@
 #include "popup_menu.h"
 
-#include <cstring>
+#include <optional>
 #include <stdexcept>
 
 #include "../menuhook/menu_hook_protocol.h"
-#include "controls.h"
 #include "keys.h"
 #include "polling.h"
 #include "process_windows.h"
@@ -26,7 +25,7 @@ std::wstring DriverFolder() {
 
 }  // namespace
 
-PopupMenuReader::PopupMenuReader(HWND programWindow) {
+PopupMenuHook::PopupMenuHook(HWND programWindow) {
   DWORD processId = 0;
   const DWORD threadId = GetWindowThreadProcessId(programWindow, &processId);
   const std::wstring mappingName = kMappingNamePrefix + std::to_wstring(processId);
@@ -35,39 +34,54 @@ PopupMenuReader::PopupMenuReader(HWND programWindow) {
   view_ = mapping_ != nullptr ? MapViewOfFile(mapping_, FILE_MAP_ALL_ACCESS, 0, 0, kMappingBytes) : nullptr;
   const std::wstring libraryPath = DriverFolder() + L"\\quorvane_menuhook.dll";
   hookLibrary_ = LoadLibraryW(libraryPath.c_str());
-  auto* hookProc =
-      hookLibrary_ != nullptr
-          ? reinterpret_cast<HOOKPROC>(reinterpret_cast<void*>(GetProcAddress(hookLibrary_, kHookProcName)))
-          : nullptr;
-  if (view_ == nullptr || hookProc == nullptr) {
+  const auto hookProc = [&](const char* name) {
+    return hookLibrary_ != nullptr
+               ? reinterpret_cast<HOOKPROC>(reinterpret_cast<void*>(GetProcAddress(hookLibrary_, name)))
+               : nullptr;
+  };
+  const HOOKPROC callWndProc = hookProc(kCallWndProcName);
+  const HOOKPROC messageFilter = hookProc(kMessageFilterName);
+  if (view_ == nullptr || callWndProc == nullptr || messageFilter == nullptr) {
     Release();
     throw std::runtime_error("cannot prepare the menu hook " + Utf8(libraryPath));
   }
-  hook_ = SetWindowsHookExW(WH_CALLWNDPROC, hookProc, hookLibrary_, threadId);
-  if (hook_ == nullptr) {
+  callWndProcHook_ = SetWindowsHookExW(WH_CALLWNDPROC, callWndProc, hookLibrary_, threadId);
+  messageFilterHook_ = SetWindowsHookExW(WH_MSGFILTER, messageFilter, hookLibrary_, threadId);
+  if (callWndProcHook_ == nullptr || messageFilterHook_ == nullptr) {
     const DWORD error = GetLastError();
     Release();
     throw std::runtime_error("cannot hook the program's thread (error " + std::to_string(error) + ")");
   }
 }
 
-PopupMenuReader::~PopupMenuReader() { Release(); }
+PopupMenuHook::~PopupMenuHook() { Release(); }
 
-void PopupMenuReader::Release() {
-  if (hook_ != nullptr) UnhookWindowsHookEx(hook_);
+void PopupMenuHook::Release() {
+  if (callWndProcHook_ != nullptr) UnhookWindowsHookEx(callWndProcHook_);
+  if (messageFilterHook_ != nullptr) UnhookWindowsHookEx(messageFilterHook_);
   if (hookLibrary_ != nullptr) FreeLibrary(hookLibrary_);
   if (view_ != nullptr) UnmapViewOfFile(view_);
   if (mapping_ != nullptr) CloseHandle(mapping_);
-  hook_ = nullptr;
+  callWndProcHook_ = nullptr;
+  messageFilterHook_ = nullptr;
   hookLibrary_ = nullptr;
   view_ = nullptr;
   mapping_ = nullptr;
 }
 
-std::vector<std::string> PopupMenuReader::Items(HWND menuWindow) const {
+// The DLL writes the mapping from the program's thread while the driver reads.
+unsigned PopupMenuHook::MenusOpened() const {
+  return static_cast<volatile MappingHeader*>(view_)->menusOpened;
+}
+
+unsigned PopupMenuHook::MenusClosed() const {
+  return static_cast<volatile MappingHeader*>(view_)->menusClosed;
+}
+
+PopupMenuHook::Snapshot PopupMenuHook::Read(HWND menuWindow) const {
   auto* header = static_cast<MappingHeader*>(view_);
-  std::memset(view_, 0, sizeof(MappingHeader));
   header->itemCount = 0xFFFFFFFFu;
+  header->textCharCount = 0;
   static const UINT readItemsMessage = RegisterWindowMessageW(kReadItemsMessage);
   DWORD_PTR ignored = 0;
   // The hook has filled the mapping by the time the sent message returns.
@@ -78,26 +92,50 @@ std::vector<std::string> PopupMenuReader::Items(HWND menuWindow) const {
   if (header->itemCount == 0xFFFFFFFFu) {
     throw std::runtime_error("the menu hook could not read the pop-up menu");
   }
-  std::vector<std::string> items;
+  Snapshot snapshot;
+  snapshot.selected = header->selected;
   const auto* text = reinterpret_cast<const wchar_t*>(header + 1);
   const wchar_t* end = text + header->textCharCount;
-  while (text < end && items.size() < header->itemCount) {
+  while (text < end && snapshot.items.size() < header->itemCount) {
     const std::wstring caption(text);
-    items.push_back(Utf8(caption));
+    snapshot.items.push_back(Utf8(caption));
     text += caption.size() + 1;
   }
-  return items;
+  return snapshot;
+}
+
+std::vector<std::string> PopupMenuHook::Items(HWND menuWindow) const { return Read(menuWindow).items; }
+
+int PopupMenuHook::Choose(HWND menuWindow, int position) const {
+  const auto* header = static_cast<const volatile MappingHeader*>(view_);
+  const std::uint32_t entersBefore = header->entersTaken;
+  const auto isOpen = [&] { return IsWindow(menuWindow) && IsWindowVisible(menuWindow); };
+  // The selected item, or nothing once the menu has closed.
+  const auto selectedNow = [&]() -> std::optional<int> {
+    try {
+      return Read(menuWindow).selected;
+    } catch (const std::runtime_error&) {
+      if (isOpen()) throw;
+      return std::nullopt;
+    }
+  };
+  // No item is selected when a menu opens; each Down selects the next one.
+  // A mouse move, such as the one that comes when the menu appears under
+  // the pointer, clears the selection again, so look after each key.
+  std::optional<int> selected;
+  while ((selected = selectedNow()) && *selected != position) {
+    const std::uint32_t keysBefore = header->keysTaken;
+    PostKey(menuWindow, VK_DOWN);
+    if (!WaitUntil([&] { return header->keysTaken != keysBefore || !isOpen(); })) {
+      throw std::runtime_error("the pop-up menu does not take the Down key");
+    }
+  }
+  if (selected) PostKey(menuWindow, VK_RETURN);
+  if (!WaitUntil([&] { return !isOpen(); }))
+    throw std::runtime_error("the pop-up menu stayed open after Enter");
+  return header->entersTaken != entersBefore ? static_cast<int>(header->selectedAtEnter) : kClosedBeforeEnter;
 }
 
 HWND FindPopupMenu(DWORD processId) { return FindVisibleWindow(processId, kPopupMenuClass); }
-
-HWND WaitForPopupMenu(DWORD processId) {
-  return WaitForVisibleWindow(processId, kPopupMenuClass, "a pop-up menu");
-}
-
-void ChooseMenuItem(HWND menuWindow, int position) {
-  for (int step = 0; step <= position; ++step) PostKey(menuWindow, VK_DOWN);
-  PostKey(menuWindow, VK_RETURN);
-}
 
 }  // namespace quorvane_e2e
