@@ -46,6 +46,17 @@ std::string DocumentOf(const Guide& guide) {
   return *carried;
 }
 
+// The message names the file, and says more after it: why it failed.
+::testing::AssertionResult NamesTheFileAndAReason(const std::string& message, const std::string& file) {
+  const size_t at = message.find(file);
+  if (at == std::string::npos)
+    return ::testing::AssertionFailure() << "not naming " << file << ": " << message;
+  if (message.find_first_not_of(" \r\n", at + file.size()) == std::string::npos) {
+    return ::testing::AssertionFailure() << "no reason after the file name: " << message;
+  }
+  return ::testing::AssertionSuccess();
+}
+
 // The program with its main window shown, no reminder and no tip window,
 // and a fresh log of what it asks the shell to open.
 class Guides : public ::testing::Test {
@@ -136,8 +147,7 @@ TEST_F(Guides, FileThatCannotBeWrittenIsReportedAndNothingIsOpened) {
       run_.ChooseFromTrayMenu(WM_RBUTTONUP, guide.menuItem);
       const HWND box = WaitForMessageBox(run_.ProcessId());
       EXPECT_EQ(WindowText(box), ui::kMessageBoxTitle);
-      EXPECT_NE(MessageBoxText(box).find(Utf8(file)), std::string::npos)
-          << "the message does not name the file: " << MessageBoxText(box);
+      EXPECT_TRUE(NamesTheFileAndAReason(MessageBoxText(box), Utf8(file)));
       PressOk(box);
       EXPECT_EQ(shellLog_.EntriesAfterAWhile(), opened) << "a file that was not written was opened";
       EXPECT_EQ(Written(guide), otherContent);
