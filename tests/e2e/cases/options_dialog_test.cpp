@@ -128,15 +128,6 @@ TEST_F(OptionsDialog, HasNoTaskbarButtonAndNoDefaultButton) {
   EXPECT_FALSE(IsDefaultButton(ControlWindow(dialog, ui::kOptionsApply)));
 }
 
-TEST_F(OptionsDialog, TabMovesTheFocusFromButtonToButton) {
-  const HWND dialog = Open();
-  for (const int next : {ui::kOptionsCancel, ui::kOptionsApply, ui::kOptionsOk}) {
-    PostKey(FocusedControl(dialog), VK_TAB);
-    EXPECT_TRUE(WaitUntil([&] { return FocusedControl(dialog) == ControlWindow(dialog, next); }))
-        << "Tab did not move the focus to button " << next;
-  }
-}
-
 TEST_F(OptionsDialog, ApplyShowsItsNoticeEachTimeAndTheDialogStays) {
   const HWND dialog = Open();
   for (int press = 1; press <= 2; ++press) {

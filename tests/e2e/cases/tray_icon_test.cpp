@@ -74,14 +74,6 @@ class TrayIcon : public ::testing::Test {
   void SetUp() override { StoreRecord(RecordWithoutReminder(false)); }
 };
 
-TEST_F(TrayIcon, ShowsTheProductNameAsItsTooltip) {
-  QuorvaneRun run;
-  run.Start();
-  run.WaitForMainWindow();
-  ASSERT_TRUE(WaitUntil([] { return CountTrayIcons() == 1; }));
-  EXPECT_EQ(HoverTooltip(), L"Quorvane");
-}
-
 TEST_F(TrayIcon, ComesBackWithItsTooltipWhenTheShellRestarts) {
   QuorvaneRun run;
   run.Start();
