@@ -19,22 +19,30 @@ if [ ! -d "$run/locale/zh_CN.UTF-8" ]; then
   mkdir -p "$run/locale"
   localedef -i zh_CN -f UTF-8 "$run/locale/zh_CN.UTF-8" 2>/dev/null || true
 fi
-export LOCPATH="$run/locale" LC_ALL=zh_CN.UTF-8
+chinese=(env LOCPATH="$run/locale" LC_ALL=zh_CN.UTF-8)
 
+# Without a window manager Wine draws the window frames itself.
+managed=Y
 if [ -z "${DISPLAY:-}" ]; then
+  managed=N
   export DISPLAY=:77
   Xvfb "$DISPLAY" -screen 0 1280x800x24 -nolisten tcp >/dev/null 2>&1 &
-  echo "No display: Quorvane runs on the virtual display $DISPLAY (see it with: DISPLAY=$DISPLAY import -window root shot.png)."
+  echo "No display: Quorvane runs on the virtual display $DISPLAY."
   sleep 1
 fi
 
 if [ ! -f "$WINEPREFIX/system.reg" ]; then
-  wineboot -i >/dev/null 2>&1
+  "${chinese[@]}" wineboot -i >/dev/null 2>&1
   cp /usr/share/wine/fonts/marlett.ttf "$WINEPREFIX/drive_c/windows/Fonts/" 2>/dev/null || true
+fi
+if [ "$(cat "$run/managed" 2>/dev/null)" != "$managed" ]; then
+  "${chinese[@]}" wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d "$managed" /f >/dev/null 2>&1
+  wineserver -k  # the setting takes with the next Wine session
+  echo "$managed" > "$run/managed"
 fi
 
 folder="$WINEPREFIX/drive_c/Program Files/Quorvane"
 mkdir -p "$folder"
 cp "$root/build/win/Quorvane.exe" "$root/build/win/TIPOFDAY.TXT" "$folder/"
 echo "Starting Quorvane (its icon is in Wine's system tray window)."
-exec wine "C:\\Program Files\\Quorvane\\Quorvane.exe"
+exec "${chinese[@]}" wine "C:\\Program Files\\Quorvane\\Quorvane.exe"
