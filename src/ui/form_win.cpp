@@ -110,6 +110,8 @@ void Form::CreateControls() {
                                    ContainerOf(*control),
                                    reinterpret_cast<HMENU>(static_cast<INT_PTR>(control->id)),
                                    GetModuleHandleW(nullptr), nullptr);
+    if (control->kind == ControlKind::TextBox)
+      SendMessageW(created, EM_SETLIMITTEXT, 0, 0);  // no length limit beyond the system's
     if (control->kind == ControlKind::CheckBox)
       SendMessageW(created, BM_SETCHECK, static_cast<WPARAM>(control->initialValue), 0);
     if (control->kind == ControlKind::PictureBox)
