@@ -31,7 +31,7 @@ struct ControlStyle {
 };
 
 ControlStyle StyleFor(const ControlDefinition& control) {
-  const DWORD tabStop = (control.flags & kNotTabStop) ? 0 : WS_TABSTOP;
+  const DWORD tabStop = TakesFocus(control) ? WS_TABSTOP : 0;
   switch (control.kind) {
     case ControlKind::CheckBox:
       // Three states, toggled by the form: a click never makes the box grey.

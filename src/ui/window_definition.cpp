@@ -6,12 +6,6 @@
 namespace quorvane {
 namespace {
 
-bool TakesFocus(const ControlDefinition& control) {
-  if (control.flags & kNotTabStop) return false;
-  return control.kind != ControlKind::Label && control.kind != ControlKind::Frame &&
-         control.kind != ControlKind::PictureBox;
-}
-
 void AppendChildren(const WindowDefinition& window, int containerId,
                     std::vector<const ControlDefinition*>& out) {
   std::vector<const ControlDefinition*> level;
@@ -26,6 +20,12 @@ void AppendChildren(const WindowDefinition& window, int containerId,
 
 }  // namespace
 
+bool TakesFocus(const ControlDefinition& control) {
+  if (control.flags & kNotTabStop) return false;
+  return control.kind != ControlKind::Label && control.kind != ControlKind::Frame &&
+         control.kind != ControlKind::PictureBox;
+}
+
 int TwipsToPixels(int twips, int dpi) {
   // Same rounding as MulDiv: to nearest, halves away from zero.
   const std::int64_t product = static_cast<std::int64_t>(twips) * dpi;
@@ -37,17 +37,6 @@ std::vector<const ControlDefinition*> CreationOrder(const WindowDefinition& wind
   std::vector<const ControlDefinition*> order;
   AppendChildren(window, 0, order);
   return order;
-}
-
-std::vector<std::string_view> TabOrder(const WindowDefinition& window) {
-  std::vector<const ControlDefinition*> focusable;
-  for (const auto& control : window.controls)
-    if (TakesFocus(control)) focusable.push_back(&control);
-  std::stable_sort(focusable.begin(), focusable.end(),
-                   [](auto* a, auto* b) { return a->tabIndex < b->tabIndex; });
-  std::vector<std::string_view> names;
-  for (const auto* control : focusable) names.push_back(control->name);
-  return names;
 }
 
 const ControlDefinition* FindControl(const WindowDefinition& window, int id) {

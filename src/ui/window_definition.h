@@ -46,9 +46,9 @@ int TwipsToPixels(int twips, int dpi);
 // focus in creation order, so this order is the tab order.
 std::vector<const ControlDefinition*> CreationOrder(const WindowDefinition& window);
 
-// The controls Tab visits, in order (labels, frames and controls marked
-// kNotTabStop never take the focus).
-std::vector<std::string_view> TabOrder(const WindowDefinition& window);
+// Labels, frames, picture boxes and controls marked kNotTabStop never take
+// the focus.
+bool TakesFocus(const ControlDefinition& control);
 
 const ControlDefinition* FindControl(const WindowDefinition& window, int id);
 

@@ -10,6 +10,14 @@ namespace {
 
 using Names = std::vector<std::string_view>;
 
+// Windows moves the focus through a window's controls in creation order.
+Names TabOrder(const WindowDefinition& window) {
+  Names names;
+  for (const ControlDefinition* control : CreationOrder(window))
+    if (TakesFocus(*control)) names.push_back(control->name);
+  return names;
+}
+
 TEST(WindowDefinition, TabOrderFollowsTheTabIndexes) {
   EXPECT_EQ(TabOrder(kMainWindow), (Names{"Text1(0)", "Text1(1)", "Text1(2)", "chkGrdf", "chkKjtx",
                                           "Command1", "Command2", "chkLoadTipsAtStartup"}));
