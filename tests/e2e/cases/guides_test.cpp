@@ -73,21 +73,30 @@ class Guides : public ::testing::Test {
     return ReadFileBytes(run_.Folder().FilePath(guide.fileName));
   }
 
+  // Chooses the guide's menu item and waits until the shell is asked to open
+  // one more file; the expected address is kept for ExpectEverythingOpened.
+  ::testing::AssertionResult ChooseAndWaitForOpen(const Guide& guide) {
+    run_.ChooseFromTrayMenu(WM_RBUTTONUP, guide.menuItem);
+    opened_.push_back(OpenedAs(guide));
+    if (shellLog_.WaitForCount(opened_.size())) return ::testing::AssertionSuccess();
+    return ::testing::AssertionFailure() << "choice " << opened_.size() << " opened nothing";
+  }
+  // Every choice opened its own guide exactly once, in order.
+  void ExpectEverythingOpened() const { EXPECT_EQ(shellLog_.WaitForEntries(opened_.size()), opened_); }
+
   const ShellOpenLog shellLog_;
   QuorvaneRun run_;
+  std::vector<std::string> opened_;
 };
 
 TEST_F(Guides, EachItemWritesItsDocumentAndOpensItOnce) {
   Start();
-  std::vector<std::string> opened;
   for (const Guide& guide : kGuides) {
     SCOPED_TRACE(guide.menuItem);
-    run_.ChooseFromTrayMenu(WM_RBUTTONUP, guide.menuItem);
-    opened.push_back(OpenedAs(guide));
-    ASSERT_TRUE(shellLog_.WaitForCount(opened.size())) << "nothing was opened";
+    ASSERT_TRUE(ChooseAndWaitForOpen(guide));
     EXPECT_TRUE(Written(guide) == DocumentOf(guide)) << "the written file is not the document";
   }
-  EXPECT_EQ(shellLog_.WaitForEntries(opened.size()), opened);
+  ExpectEverythingOpened();
   // The documents stay after the program ends.
   run_.ChooseFromTrayMenu(WM_RBUTTONUP, "退出");
   ASSERT_TRUE(run_.Program().WaitForEnd());
@@ -96,22 +105,17 @@ TEST_F(Guides, EachItemWritesItsDocumentAndOpensItOnce) {
 
 TEST_F(Guides, SecondChoiceOpensTheDocumentAgainWithoutWritingIt) {
   Start();
-  std::vector<std::string> opened;
   for (const Guide& guide : kGuides) {
     SCOPED_TRACE(guide.menuItem);
-    run_.ChooseFromTrayMenu(WM_RBUTTONUP, guide.menuItem);
-    opened.push_back(OpenedAs(guide));
     // The file is written before it is opened.
-    ASSERT_TRUE(shellLog_.WaitForCount(opened.size())) << "nothing was opened";
+    ASSERT_TRUE(ChooseAndWaitForOpen(guide));
     const std::wstring file = run_.Folder().FilePath(guide.fileName);
     SetLastWriteTime(file, kLongAgo);
-    run_.ChooseFromTrayMenu(WM_RBUTTONUP, guide.menuItem);
-    opened.push_back(OpenedAs(guide));
-    ASSERT_TRUE(shellLog_.WaitForCount(opened.size())) << "the second choice opened nothing";
+    ASSERT_TRUE(ChooseAndWaitForOpen(guide)) << "the second choice";
     EXPECT_EQ(LastWriteTime(file), kLongAgo) << "the unchanged document was written again";
     EXPECT_TRUE(Written(guide) == DocumentOf(guide)) << "the file is not the document";
   }
-  EXPECT_EQ(shellLog_.WaitForEntries(opened.size()), opened);
+  ExpectEverythingOpened();
 }
 
 TEST_F(Guides, LongerStaleFileIsReplacedByExactlyTheDocument) {
@@ -122,22 +126,18 @@ TEST_F(Guides, LongerStaleFileIsReplacedByExactlyTheDocument) {
     run_.Folder().WriteFile(guide.fileName, stale);
   }
   Start();
-  std::vector<std::string> opened;
   for (const Guide& guide : kGuides) {
     SCOPED_TRACE(guide.menuItem);
-    run_.ChooseFromTrayMenu(WM_RBUTTONUP, guide.menuItem);
-    opened.push_back(OpenedAs(guide));
-    ASSERT_TRUE(shellLog_.WaitForCount(opened.size())) << "nothing was opened";
+    ASSERT_TRUE(ChooseAndWaitForOpen(guide));
     EXPECT_TRUE(Written(guide) == DocumentOf(guide)) << "the file is not exactly the document";
   }
-  EXPECT_EQ(shellLog_.WaitForEntries(opened.size()), opened);
+  ExpectEverythingOpened();
 }
 
 TEST_F(Guides, FileThatCannotBeWrittenIsReportedAndNothingIsOpened) {
   const std::string otherContent = "another program's file";
   for (const Guide& guide : kGuides) run_.Folder().WriteFile(guide.fileName, otherContent);
   Start();
-  std::vector<std::string> opened;
   for (const Guide& guide : kGuides) {
     SCOPED_TRACE(guide.menuItem);
     const std::wstring file = run_.Folder().FilePath(guide.fileName);
@@ -149,16 +149,14 @@ TEST_F(Guides, FileThatCannotBeWrittenIsReportedAndNothingIsOpened) {
       EXPECT_EQ(WindowText(box), ui::kMessageBoxTitle);
       EXPECT_TRUE(NamesTheFileAndAReason(MessageBoxText(box), Utf8(file)));
       PressOk(box);
-      EXPECT_EQ(shellLog_.EntriesAfterAWhile(), opened) << "a file that was not written was opened";
+      EXPECT_EQ(shellLog_.EntriesAfterAWhile(), opened_) << "a file that was not written was opened";
       EXPECT_EQ(Written(guide), otherContent);
     }
     // Once the file is free, the same item writes and opens it.
-    run_.ChooseFromTrayMenu(WM_RBUTTONUP, guide.menuItem);
-    opened.push_back(OpenedAs(guide));
-    ASSERT_TRUE(shellLog_.WaitForCount(opened.size())) << "nothing was opened";
+    ASSERT_TRUE(ChooseAndWaitForOpen(guide));
     EXPECT_TRUE(Written(guide) == DocumentOf(guide)) << "the file is not the document";
   }
-  EXPECT_EQ(shellLog_.WaitForEntries(opened.size()), opened);
+  ExpectEverythingOpened();
 }
 
 }  // namespace
