@@ -6,10 +6,18 @@ set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 jobs="$(nproc)"
 
-cmake -S "$root" -B "$root/build/linux" -DCMAKE_BUILD_TYPE=Release
+# Compiler cache: paths are taken relative to the checkout, so several
+# checkouts of the repository share one cache.
+launcher=()
+if command -v ccache >/dev/null; then
+  export CCACHE_BASEDIR="$root"
+  launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
+fi
+
+cmake -S "$root" -B "$root/build/linux" -DCMAKE_BUILD_TYPE=Release "${launcher[@]}"
 cmake --build "$root/build/linux" -j "$jobs"
 
-cmake -S "$root" -B "$root/build/win" -DCMAKE_BUILD_TYPE=Release \
+cmake -S "$root" -B "$root/build/win" -DCMAKE_BUILD_TYPE=Release "${launcher[@]}" \
   -DCMAKE_TOOLCHAIN_FILE="$root/cmake/toolchain-mingw-w64-x86_64.cmake" \
   -DQUORVANE_ASSETS_DIR="$root/build/linux/assets" -DBUILD_TESTING=ON
 cmake --build "$root/build/win" -j "$jobs"

@@ -4,6 +4,7 @@ set -euo pipefail
 
 packages=(
   cmake g++ make pkg-config googletest libgtest-dev   # native build and unit tests
+  ccache                                               # rebuilds and several checkouts
   fp-utils libchm-dev libchm-bin                       # compiled HTML Help guides
   g++-mingw-w64-x86-64 binutils-mingw-w64-x86-64       # the Windows program
   wine wine64 xvfb locales fonts-noto-cjk fonts-wine   # running it on Linux

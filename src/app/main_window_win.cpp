@@ -11,6 +11,7 @@
 #include "regimen/record.h"
 #include "regimen/regimen_store.h"
 #include "ui/control_ids.h"
+#include "ui/dpi_win.h"
 #include "ui/window_definitions.h"
 
 namespace quorvane {
@@ -48,9 +49,9 @@ MainWindow::MainWindow(AppWindows& app) : Form(kMainWindow), app_(app) {
   for (const MenuDefinition* menu : {&kLeftMenu, &kRightMenu})
     AppendMenuW(menuBar_.Get(), MF_POPUP, reinterpret_cast<UINT_PTR>(BuildPopup(*menu)),
                 Widen(menu->caption).c_str());
-  const UINT dpi = GetDpiForSystem();
-  bigIcon_ = LoadApplicationIcon(GetSystemMetricsForDpi(SM_CXICON, dpi));
-  smallIcon_ = LoadApplicationIcon(GetSystemMetricsForDpi(SM_CXSMICON, dpi));
+  const UINT dpi = DpiForSystem();
+  bigIcon_ = LoadApplicationIcon(SystemMetricForDpi(SM_CXICON, dpi));
+  smallIcon_ = LoadApplicationIcon(SystemMetricForDpi(SM_CXSMICON, dpi));
 }
 
 HMENU MainWindow::MenuByName(std::string_view name) const {

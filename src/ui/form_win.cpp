@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "base/text_win.h"
+#include "ui/dpi_win.h"
 #include "ui/picture_box_win.h"
 
 namespace quorvane {
@@ -17,10 +18,7 @@ void (*g_onDestroy)() = nullptr;
 // control: a control without a font gets the old bitmap "System" font.
 HFONT CreateMessageFont(int dpi) {
   NONCLIENTMETRICSW metrics{sizeof(metrics)};
-  if (!SystemParametersInfoForDpi(SPI_GETNONCLIENTMETRICS, sizeof(metrics), &metrics, 0, dpi)) {
-    SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof(metrics), &metrics, 0);
-    metrics.lfMessageFont.lfHeight = MulDiv(metrics.lfMessageFont.lfHeight, dpi, USER_DEFAULT_SCREEN_DPI);
-  }
+  if (!NonClientMetricsForDpi(metrics, static_cast<UINT>(dpi))) return nullptr;
   return CreateFontIndirectW(&metrics.lfMessageFont);
 }
 
@@ -97,7 +95,7 @@ void Form::Load() {
     SendMessageW(window_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon));
   }
   CreateControls();
-  ApplyDpi(static_cast<int>(GetDpiForWindow(window_)));
+  ApplyDpi(static_cast<int>(DpiForWindow(window_)));
   PlaceOnScreen();
   OnLoad();
 }
@@ -148,7 +146,7 @@ void Form::ApplyDpi(int dpi) {
 
 SIZE Form::WindowSize() const {
   RECT rect{0, 0, Scale(definition_.clientWidth), Scale(definition_.clientHeight)};
-  AdjustWindowRectExForDpi(&rect, Style(), FALSE, ExStyle(), static_cast<UINT>(dpi_));
+  AdjustWindowRectForDpi(rect, Style(), ExStyle(), static_cast<UINT>(dpi_));
   return {rect.right - rect.left, rect.bottom - rect.top};
 }
 
