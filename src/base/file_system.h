@@ -1,5 +1,5 @@
 #pragma once
-// Files in the program folder, as far as the program touches them. Paths
+// Files as far as the program touches them. Paths
 // are UTF-8; failures carry the system's description of what went wrong.
 #include <optional>
 #include <string>
@@ -22,6 +22,8 @@ class FileSystem {
   // Writes a temporary file beside the target and renames it over the
   // target in one step, so the old file stays whole if anything fails.
   virtual bool ReplaceAtomically(std::string_view path, std::string_view bytes, FileError* error) = 0;
+  // Creates the folder and any missing folders above it; true when it exists.
+  virtual bool CreateFolder(std::string_view path, FileError* error) = 0;
 };
 
 }  // namespace quorvane

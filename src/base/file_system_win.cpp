@@ -23,7 +23,29 @@ bool WriteBytes(HANDLE file, std::string_view bytes) {
   return true;
 }
 
+bool IsFolder(const std::wstring& path) {
+  const DWORD attributes = GetFileAttributesW(path.c_str());
+  return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+bool CreateFolderTree(const std::wstring& path) {
+  if (CreateDirectoryW(path.c_str(), nullptr)) return true;
+  const DWORD error = GetLastError();
+  if (error == ERROR_ALREADY_EXISTS) {
+    if (IsFolder(path)) return true;
+    SetLastError(error);  // a file stands where the folder should be
+    return false;
+  }
+  const std::size_t slash = path.find_last_of(L"\\/");
+  if (error != ERROR_PATH_NOT_FOUND || slash == std::wstring::npos || slash == 0) return false;
+  return CreateFolderTree(path.substr(0, slash)) && CreateDirectoryW(path.c_str(), nullptr);
+}
+
 }  // namespace
+
+bool WindowsFileSystem::CreateFolder(std::string_view path, FileError* error) {
+  return CreateFolderTree(Widen(path)) || Fail(error);
+}
 
 bool WindowsFileSystem::Exists(std::string_view path) {
   const DWORD attributes = GetFileAttributesW(Widen(path).c_str());

@@ -9,6 +9,7 @@ class WindowsFileSystem : public FileSystem {
   std::optional<std::string> ReadAll(std::string_view path, FileError* error) override;
   bool WriteAll(std::string_view path, std::string_view bytes, FileError* error) override;
   bool ReplaceAtomically(std::string_view path, std::string_view bytes, FileError* error) override;
+  bool CreateFolder(std::string_view path, FileError* error) override;
 };
 
 }  // namespace quorvane

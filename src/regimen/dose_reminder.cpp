@@ -32,12 +32,13 @@ std::int16_t DaysSinceStart(std::string_view startDateText, const CivilDate& tod
   return static_cast<std::int16_t>(days);
 }
 
+bool IsDoseDay(const RegimenValues& controls, const CivilDate& day) {
+  if (controls.alternateDay == 0) return true;
+  return controls.alternateDay == 1 && DaysSinceStart(controls.startDate, day) % 2 == 0;
+}
+
 std::optional<std::string> DoseReminderText(const RegimenValues& controls, const CivilDate& today) {
-  if (controls.remindAtStart == 0) return std::nullopt;
-  const bool everyDay = controls.alternateDay == 0;
-  const bool alternateDayDue =
-      controls.alternateDay == 1 && DaysSinceStart(controls.startDate, today) % 2 == 0;
-  if (!everyDay && !alternateDayDue) return std::nullopt;
+  if (controls.remindAtStart == 0 || !IsDoseDay(controls, today)) return std::nullopt;
   return controls.drugName + controls.dose + "片，别忘记！";
 }
 

@@ -143,6 +143,7 @@ class FakeFileSystem : public FileSystem {
   bool ReplaceAtomically(std::string_view path, std::string_view bytes, FileError* error) override {
     return WriteAll(path, bytes, error);
   }
+  bool CreateFolder(std::string_view, FileError*) override { return true; }
 
  private:
   static bool IsListed(const std::vector<std::string>& list, std::string_view path) {
@@ -200,6 +201,12 @@ class MemoryFileSystem : public FileSystem {
     }
     Put(path, bytes);
     return true;
+  }
+  // A file where the folder should be stops it, as on a real disk.
+  bool CreateFolder(std::string_view path, FileError* error) override {
+    if (!Exists(path)) return true;
+    if (error) error->description = "Cannot create a file when that file already exists.";
+    return false;
   }
 
  private:
