@@ -1,6 +1,7 @@
 #include "app/main_window_win.h"
 
 #include "app/startup.h"
+#include "base/local_clock_win.h"
 #include "base/message_boxes_win.h"
 #include "base/program_folder_win.h"
 #include "base/text_win.h"
@@ -18,15 +19,6 @@ namespace quorvane {
 namespace {
 
 constexpr int kApplicationIconId = 1;
-
-class LocalClock : public Clock {
- public:
-  CivilDate Today() const override {
-    SYSTEMTIME now{};
-    GetLocalTime(&now);
-    return {now.wYear, now.wMonth, now.wDay};
-  }
-};
 
 HMENU BuildPopup(const MenuDefinition& definition) {
   HMENU popup = CreatePopupMenu();
@@ -66,6 +58,7 @@ void MainWindow::OnLoad() {
   SystemAnsiCodec ansi;
   WindowMessageBoxes boxes;
   RunStartup(*this, {store_, ansi, boxes, clock, Narrow(ProgramPath())});
+  dayWatch_.Start();
 }
 
 void MainWindow::ShowAfterStartup() {
@@ -143,6 +136,7 @@ void MainWindow::RunMenuCommand(int id) {
       ShowModeless();
       break;
     case MenuCommand::MedicationLog:
+      app_.OpenMedicationLog();
       break;
     case MenuCommand::ShowTips:
       app_.OpenTipWindow(true);

@@ -1,6 +1,7 @@
 #pragma once
 // "Quorvane1.0": the regimen controls, the tray icon and its two menus.
 #include "app/app_windows.h"
+#include "app/day_watch_win.h"
 #include "app/main_window_host.h"
 #include "regimen/store_win.h"
 #include "tray/tray_icon_win.h"
@@ -45,6 +46,7 @@ class MainWindow : public Form, public MainWindowHost, public TrayOwner {
   UniqueMenu menuBar_;
   HICON bigIcon_ = nullptr;
   HICON smallIcon_ = nullptr;
+  DayWatch dayWatch_{*this};
 };
 
 }  // namespace quorvane

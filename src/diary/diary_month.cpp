@@ -41,6 +41,20 @@ std::string MonthSummaryText(const MonthSummary& summary) {
          " 天";
 }
 
+std::string DayDescription(const DayMark& mark, const std::string& note) {
+  static constexpr const char* kWeekdays[] = {"一", "二", "三", "四", "五", "六", "日"};
+  std::string text = std::to_string(mark.date.month) + "月" + std::to_string(mark.date.day) + "日 星期" +
+                     kWeekdays[WeekdayFromMonday(mark.date)];
+  if (mark.today) text += "（今天）";
+  text += mark.doseDay ? "：服药日，" : "：非服药日，";
+  if (mark.logged)
+    text += *mark.logged == DoseStatus::Taken ? "已服" : "漏服";
+  else
+    text += mark.future ? "尚未到来" : "未记录";
+  if (!note.empty()) text += "。备注：" + note;
+  return text;
+}
+
 int WeekdayFromMonday(const CivilDate& date) {
   // 1970-01-01 was a Thursday (3 counted from Monday).
   const std::int64_t weekday = (DaysSinceEpoch(date) + 3) % 7;

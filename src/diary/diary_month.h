@@ -32,6 +32,10 @@ MonthSummary SummarizeMonth(const std::vector<DayMark>& marks);
 // "本月服药日 15 天：已服 14 天，漏服 1 天，未记录 0 天"
 std::string MonthSummaryText(const MonthSummary& summary);
 
+// The selected day in words, for those who cannot see the calendar's marks:
+// "12月7日 星期一（今天）：服药日，已服。备注：早饭后"
+std::string DayDescription(const DayMark& mark, const std::string& note);
+
 // 0 for Monday to 6 for Sunday: the calendar's weeks begin on Monday.
 int WeekdayFromMonday(const CivilDate& date);
 

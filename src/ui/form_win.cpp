@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "base/text_win.h"
+#include "ui/day_grid_win.h"
 #include "ui/dpi_win.h"
 #include "ui/picture_box_win.h"
 
@@ -47,6 +48,8 @@ ControlStyle StyleFor(const ControlDefinition& control) {
     case ControlKind::PictureBox:
       return {kPictureBoxClass, WS_CLIPCHILDREN,
               static_cast<DWORD>((control.flags & kSunken) ? WS_EX_CLIENTEDGE : 0)};
+    case ControlKind::DayGrid:
+      return {kDayGridClass, tabStop, WS_EX_CLIENTEDGE};
   }
   return {WC_STATICW, 0, 0};
 }
@@ -86,6 +89,7 @@ void Form::Load() {
     windowClass.lpszClassName = className.c_str();
     RegisterClassExW(&windowClass);
     RegisterPictureBoxClass();
+    RegisterDayGridClass();
   }
   CreateWindowExW(ExStyle(), className.c_str(), Widen(definition_.caption).c_str(), Style(), 0, 0,
                   0, 0, Owner(), nullptr, GetModuleHandleW(nullptr), this);

@@ -8,7 +8,9 @@
 
 namespace quorvane {
 
-enum class ControlKind { CheckBox, PushButton, TextBox, Label, PictureBox, Frame };
+// DayGrid: the program's own month calendar, 7 columns by a weekday row and
+// 6 weeks (ui/day_grid_win.h).
+enum class ControlKind { CheckBox, PushButton, TextBox, Label, PictureBox, Frame, DayGrid };
 
 enum ControlFlag : unsigned {
   kDefaultButton = 1u << 0,  // Enter presses it
