@@ -8,6 +8,7 @@
 #include "diary/diary_month.h"
 #include "ui/control_ids.h"
 #include "ui/day_grid_win.h"
+#include "ui/dpi_win.h"
 #include "ui/window_definitions.h"
 
 namespace quorvane {
@@ -71,6 +72,13 @@ void DiaryWindow::Open() {
   Load();
   ShowModeless();
   if (opening) ReportLoadProblems();
+}
+
+HICON DiaryWindow::Icon() const {
+  constexpr int kApplicationIconId = 1;
+  const int size = SystemMetricForDpi(SM_CXICON, DpiForSystem());
+  return static_cast<HICON>(LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(kApplicationIconId),
+                                       IMAGE_ICON, size, size, LR_SHARED));
 }
 
 void DiaryWindow::OnLoad() {

@@ -19,6 +19,7 @@ class DiaryWindow : public Form {
 
  protected:
   DWORD Style() const override { return WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX; }
+  HICON Icon() const override;
   void OnLoad() override;
   void OnCommand(int id, int notification, HWND control) override;
   LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
