@@ -1,3 +1,4 @@
+// The medication diary: its file, its month view and the reminder that follows the day.
 #include <gtest/gtest.h>
 
 #include "app/day_following_reminder.h"
@@ -7,20 +8,20 @@
 namespace quorvane {
 namespace {
 
-using testing::MemoryFileSystem;
-using testing::RecordingBoxes;
-
+constexpr char kFolder[] = "C:\\Users\\u\\AppData\\Roaming\\Quorvane";
 constexpr char kPath[] = "C:\\Users\\u\\AppData\\Roaming\\Quorvane\\doselog.csv";
 const std::string kHead = "\xEF\xBB\xBF" "date,status,drug,dose,note,logged_at\r\n";
 
 DiaryEntry Entry(CivilDate day, DoseStatus status, std::string note = "") {
   return {day, status, "强的松", "6", std::move(note), {day, 8, 5, 0}};
 }
+std::string Row(CivilDate day, DoseStatus status, std::string note = "") {
+  return FormatDiaryRow(Entry(day, status, std::move(note))) + "\r\n";
+}
 
 TEST(DiaryRows, QuotesWhatCsvNeedsQuotedAndReadsItBack) {
   const struct {
-    const char* note;
-    const char* row;
+    const char *note, *row;
   } cases[] = {
       {"", "2026-12-07,taken,强的松,6,,2026-12-07T08:05:00"},
       {"早饭后", "2026-12-07,taken,强的松,6,早饭后,2026-12-07T08:05:00"},
@@ -37,110 +38,89 @@ TEST(DiaryRows, QuotesWhatCsvNeedsQuotedAndReadsItBack) {
   }
 }
 
-TEST(DiaryRows, CountsEveryRowItCannotRead) {
-  const char* unreadable[] = {
-      "2026-12-32,taken,强的松,6,,2026-12-07T08:05:00",   // no such day
-      "2026-12-07,eaten,强的松,6,,2026-12-07T08:05:00",   // unknown status
-      "2026-12-07,taken,强的松,6,2026-12-07T08:05:00",    // five fields
-      "2026-12-07,taken,强\"的\"松,6,,2026-12-07T08:05:00", // quotes inside a bare field
-      "2026-12-07,taken,强的松,6,,2026-12-07 08:05",      // time in another form
-      "2026-12-07,taken,\xB3\xA3,6,,2026-12-07T08:05:00", // not UTF-8
-  };
-  for (const char* row : unreadable) {
-    const DiaryRows read = ParseDiaryRows(kHead + row + "\r\n");
-    EXPECT_EQ(read.unreadable, 1) << row;
-    EXPECT_EQ(read.rows.at(0).text, row);
-  }
-}
-
-struct DiaryFixture : ::testing::Test {
-  MemoryFileSystem files;
+struct DiaryFile : ::testing::Test {
+  testing::FakeFileSystem files;
   Diary diary{files, kPath};
   FileError error;
-  std::string File() const { return files.Content(kPath).value_or("(none)"); }
 };
 
-TEST_F(DiaryFixture, WritesOneRowPerDayInDateOrderWithBomAndCrLf) {
+TEST_F(DiaryFile, HoldsOneRowPerDayInDateOrderWithBomAndCrLf) {
   ASSERT_TRUE(diary.Put(Entry({2026, 12, 7}, DoseStatus::Taken), &error));
   ASSERT_TRUE(diary.Put(Entry({2026, 12, 5}, DoseStatus::Missed), &error));
   ASSERT_TRUE(diary.Put(Entry({2026, 12, 7}, DoseStatus::Missed, "晚了"), &error));
-  EXPECT_EQ(File(), kHead + FormatDiaryRow(Entry({2026, 12, 5}, DoseStatus::Missed)) + "\r\n" +
-                        FormatDiaryRow(Entry({2026, 12, 7}, DoseStatus::Missed, "晚了")) + "\r\n");
+  EXPECT_EQ(files.files[kPath],
+            kHead + Row({2026, 12, 5}, DoseStatus::Missed) + Row({2026, 12, 7}, DoseStatus::Missed, "晚了"));
   ASSERT_TRUE(diary.Clear({2026, 12, 5}, &error));
   EXPECT_EQ(diary.Find({2026, 12, 5}), nullptr);
   EXPECT_EQ(diary.Find({2026, 12, 7})->note, "晚了");
 }
 
-TEST_F(DiaryFixture, KeepsRowsItCannotReadThroughEveryChange) {
-  const std::string broken = "2026-12-02,吃了,强的松,6,,x\r\n";
-  const std::string duplicate = "2026-12-03,missed,强的松,6,,2026-12-03T09:00:00\r\n";
-  const std::string unclosed = "2026-12-09,taken,\"强的松\r\n6,,";
-  files.Put(kPath, kHead + FormatDiaryRow(Entry({2026, 12, 3}, DoseStatus::Taken)) + "\n" + broken +
-                       duplicate + unclosed);
+TEST_F(DiaryFile, KeepsRowsItCannotReadThroughEveryChange) {
+  const std::string unreadable =
+      "2026-12-32,taken,强的松,6,,2026-12-01T08:05:00\r\n"       // no such day
+      "2026-12-01,eaten,强的松,6,,2026-12-01T08:05:00\r\n"       // unknown status
+      "2026-12-01,taken,强的松,6,2026-12-01T08:05:00\r\n"        // five fields
+      "2026-12-01,taken,强\"的\"松,6,,2026-12-01T08:05:00\r\n"   // quotes in a bare field
+      "2026-12-01,taken,强的松,6,,2026-12-01 08:05\r\n"          // another time form
+      "2026-12-01,taken,\xB3\xA3,6,,2026-12-01T08:05:00\r\n"     // not UTF-8
+      "2026-12-03,missed,强的松,6,,2026-12-03T09:00:00\r\n";     // a second row for a day
+  const std::string unclosed = "2026-12-09,taken,\"强的松\r\n6,,";  // runs to the end
+  files.files[kPath] = kHead + Row({2026, 12, 3}, DoseStatus::Taken) + unreadable + unclosed;
   ASSERT_TRUE(diary.Load(&error));
-  EXPECT_EQ(diary.UnreadableRows(), 3);
+  EXPECT_EQ(diary.UnreadableRows(), 8);
   ASSERT_TRUE(diary.Put(Entry({2026, 12, 10}, DoseStatus::Taken), &error));
   ASSERT_TRUE(diary.Clear({2026, 12, 3}, &error));
-  EXPECT_EQ(File(), kHead + broken + duplicate + FormatDiaryRow(Entry({2026, 12, 10}, DoseStatus::Taken)) +
-                        "\r\n" + unclosed);
+  EXPECT_EQ(files.files[kPath], kHead + unreadable + Row({2026, 12, 10}, DoseStatus::Taken) + unclosed);
 }
 
-TEST_F(DiaryFixture, AFailedWriteOrAnUnreadableFileLeavesTheFileAsItWas) {
-  const std::string stored = kHead + FormatDiaryRow(Entry({2026, 12, 3}, DoseStatus::Taken)) + "\r\n";
-  files.Put(kPath, stored);
-  files.failWrites = true;
+TEST_F(DiaryFile, AFailedWriteOrAnUnreadableFileLeavesTheFileAsItWas) {
+  const std::string stored = kHead + Row({2026, 12, 3}, DoseStatus::Taken);
+  files.files[kPath] = stored;
+  files.diskFull = true;
   EXPECT_FALSE(diary.Put(Entry({2026, 12, 4}, DoseStatus::Taken), &error));
-  EXPECT_EQ(error.description, "There is not enough space on the disk.");
   EXPECT_EQ(diary.Find({2026, 12, 4}), nullptr);
-  files.failWrites = false;
-  files.MakeUnreadable(kPath);
+  files.diskFull = false;
+  files.unreadable.insert(kPath);
   EXPECT_FALSE(diary.Clear({2026, 12, 3}, &error));
   EXPECT_FALSE(diary.Put(Entry({2026, 12, 4}, DoseStatus::Taken), &error));
-  EXPECT_EQ(File(), stored);
-}
-
-TEST_F(DiaryFixture, AFileWhereTheFolderShouldBeIsReported) {
-  files.Put("C:\\Users\\u\\AppData\\Roaming\\Quorvane", "not a folder");
+  EXPECT_EQ(files.files[kPath], stored);
+  files.files.erase(kPath);
+  files.files[kFolder] = "a file where the folder should be";
   EXPECT_FALSE(diary.Put(Entry({2026, 12, 4}, DoseStatus::Taken), &error));
-  EXPECT_EQ(error.description, "Cannot create a file when that file already exists.");
+  EXPECT_EQ(error.description, "当文件已存在时，无法创建该文件。");
 }
 
-// Dose days of 2006-05-18..26 with the start date 2006-05-22, "x" for a dose day.
-std::string DoseDays(const Diary& diary, int alternateDay) {
-  RegimenValues regimen;
-  regimen.alternateDay = alternateDay;
-  std::string days;
-  for (const DayMark& mark : MonthMarks(diary, regimen, 2006, 5, {2006, 5, 31}))
-    if (mark.date.day >= 18 && mark.date.day <= 26) days += mark.doseDay ? 'x' : '.';
-  return days;
+TEST_F(DiaryFile, MarksDoseDaysUnderEachSwitchValue) {
+  const std::pair<int, const char*> cases[] = {
+      {1, "x.x.x.x.x"},  // ticked: every second day from the start date, either side
+      {0, "xxxxxxxxx"},  // clear: every day
+      {2, "........."},  // grey: none, as the reminder shows none
+  };
+  for (const auto& [alternateDay, expected] : cases) {
+    std::string days;  // 2006-05-18 to 26 around the start date 2006-05-22
+    for (const DayMark& mark : MonthMarks(diary, {"", "2006-05-22", "", alternateDay}, 2006, 5, {2006, 5, 31}))
+      if (mark.date.day >= 18 && mark.date.day <= 26) days += mark.doseDay ? 'x' : '.';
+    EXPECT_EQ(days, expected) << alternateDay;
+  }
 }
 
-TEST_F(DiaryFixture, MarksDoseDaysUnderEachSwitchValue) {
-  EXPECT_EQ(DoseDays(diary, 1), "x.x.x.x.x");  // ticked: even days from the start, either side
-  EXPECT_EQ(DoseDays(diary, 0), "xxxxxxxxx");  // clear: every day
-  EXPECT_EQ(DoseDays(diary, 2), ".........");  // grey: none, as the reminder shows none
-}
-
-TEST_F(DiaryFixture, SummarisesTheDoseDaysUpToToday) {
+TEST_F(DiaryFile, SummarisesTheDoseDaysUpToToday) {
   ASSERT_TRUE(diary.Put(Entry({2006, 5, 22}, DoseStatus::Taken), &error));
   ASSERT_TRUE(diary.Put(Entry({2006, 5, 23}, DoseStatus::Missed), &error));
   ASSERT_TRUE(diary.Put(Entry({2006, 5, 24}, DoseStatus::Missed), &error));
   const struct {
-    int alternateDay, month;
-    CivilDate today;
+    int alternateDay, month, today;
     const char* expected;
   } cases[] = {
-      {1, 5, {2006, 5, 24}, "本月服药日 12 天：已服 1 天，漏服 1 天，未记录 10 天"},
-      {0, 5, {2006, 5, 24}, "本月服药日 24 天：已服 1 天，漏服 2 天，未记录 21 天"},
-      {2, 5, {2006, 5, 24}, "本月服药日 0 天：已服 0 天，漏服 0 天，未记录 0 天"},
-      {0, 5, {2006, 5, 22}, "本月服药日 22 天：已服 1 天，漏服 0 天，未记录 21 天"},
-      {0, 6, {2006, 5, 24}, "本月服药日 0 天：已服 0 天，漏服 0 天，未记录 0 天"},
+      {1, 5, 24, "本月服药日 12 天：已服 1 天，漏服 1 天，未记录 10 天"},
+      {0, 5, 24, "本月服药日 24 天：已服 1 天，漏服 2 天，未记录 21 天"},
+      {2, 5, 24, "本月服药日 0 天：已服 0 天，漏服 0 天，未记录 0 天"},
+      {0, 5, 22, "本月服药日 22 天：已服 1 天，漏服 0 天，未记录 21 天"},
+      {0, 6, 24, "本月服药日 0 天：已服 0 天，漏服 0 天，未记录 0 天"},
   };
   for (const auto& c : cases) {
-    RegimenValues regimen;
-    regimen.alternateDay = c.alternateDay;
-    EXPECT_EQ(MonthSummaryText(SummarizeMonth(MonthMarks(diary, regimen, 2006, c.month, c.today))), c.expected)
-        << c.alternateDay << " " << c.today.day;
+    const auto marks = MonthMarks(diary, {"", "2006-05-22", "", c.alternateDay}, 2006, c.month, {2006, 5, c.today});
+    EXPECT_EQ(MonthSummaryText(SummarizeMonth(marks)), c.expected) << c.alternateDay << " " << c.today;
   }
 }
 
@@ -160,26 +140,17 @@ TEST(DayFollowingReminder, RemindsOnceForEachLaterDay) {
   EXPECT_EQ(MillisecondsToMidnight(0, 0, 0, 0), 86'400'000);
 }
 
-class MovableClock : public Clock {
- public:
-  CivilDate today{2006, 5, 22};
-  CivilDate Today() const override { return today; }
-};
-
-class FakeWindow : public MainWindowHost {
- public:
-  RegimenValues controls;
+struct FakeWindow : MainWindowHost {
+  RegimenValues Controls() const override { return {"强的松", "2006-05-22", "6", 0, 1, 1}; }  // every day
   void Hide() override {}
-  RegimenValues Controls() const override { return controls; }
   void SetControls(const RegimenValues&) override {}
   void AddTrayIcon() override {}
   void SetTrayTip(std::string_view) override {}
   void OpenTipWindow() override {}
 };
 
-// A box that stays open until the day has moved on and the watch fired again.
-class BoxOpenPastMidnight : public RecordingBoxes {
- public:
+// A box that stays open while the day moves on and the watch fires again.
+struct BoxOpenPastMidnight : testing::RecordingBoxes {
   std::function<void()> whileOpen;
   void Show(std::string_view text) override {
     RecordingBoxes::Show(text);
@@ -188,18 +159,14 @@ class BoxOpenPastMidnight : public RecordingBoxes {
 };
 
 TEST(DayFollowingReminder, ShowsTheNewDaysBoxOnceAndNeverStacksOne) {
-  MovableClock clock;
+  testing::FixedClock clock({2006, 5, 22});
   FakeWindow window;
-  window.controls.alternateDay = 0;  // every day a dose day
   BoxOpenPastMidnight boxes;
   DayFollowingReminder reminder(window, boxes, clock);
   reminder.StartToday();
   reminder.OnDayMayHaveChanged();
   clock.today = {2006, 5, 23};
-  boxes.whileOpen = [&] {
-    clock.today = {2006, 5, 24};
-    reminder.OnDayMayHaveChanged();
-  };
+  boxes.whileOpen = [&] { clock.today = {2006, 5, 24}, reminder.OnDayMayHaveChanged(); };
   reminder.OnDayMayHaveChanged();
   reminder.OnDayMayHaveChanged();
   clock.today = {2006, 5, 20};
