@@ -37,14 +37,16 @@ bool Diary::Load(FileError* error) {
 }
 
 const DiaryEntry* Diary::Find(const CivilDate& day) const {
-  const auto row = std::find_if(rows_.begin(), rows_.end(), [&](const DiaryRow& r) { return SameDay(r, day); });
+  const auto row =
+      std::find_if(rows_.begin(), rows_.end(), [&](const DiaryRow& r) { return SameDay(r, day); });
   return row == rows_.end() ? nullptr : &*row->entry;
 }
 
 bool Diary::Put(const DiaryEntry& entry, FileError* error) {
   if (!Load(error)) return false;
   std::vector<DiaryRow> rows = rows_;
-  const auto same = std::find_if(rows.begin(), rows.end(), [&](const DiaryRow& r) { return SameDay(r, entry.date); });
+  const auto same =
+      std::find_if(rows.begin(), rows.end(), [&](const DiaryRow& r) { return SameDay(r, entry.date); });
   if (same != rows.end()) {
     same->entry = entry;
   } else {

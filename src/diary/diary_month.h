@@ -24,7 +24,7 @@ std::vector<DayMark> MonthMarks(const Diary& diary, const RegimenValues& regimen
                                 const CivilDate& today);
 
 struct MonthSummary {
-  int doseDays = 0;  // dose days up to and including today
+  int doseDays = 0;                         // dose days up to and including today
   int taken = 0, missed = 0, unlogged = 0;  // of those dose days
 };
 

@@ -96,8 +96,7 @@ std::optional<LocalDateTime> ParseIsoDateTime(std::string_view text) {
   if (text.size() != 19 || text[10] != 'T' || text[13] != ':' || text[16] != ':') return std::nullopt;
   const auto date = ParseIsoDate(text.substr(0, 10));
   const auto hour = Digits(text, 11, 2), minute = Digits(text, 14, 2), second = Digits(text, 17, 2);
-  if (!date || !hour || !minute || !second || *hour > 23 || *minute > 59 || *second > 59)
-    return std::nullopt;
+  if (!date || !hour || !minute || !second || *hour > 23 || *minute > 59 || *second > 59) return std::nullopt;
   return LocalDateTime{*date, *hour, *minute, *second};
 }
 

@@ -54,7 +54,7 @@ std::string FormatDiaryRow(const DiaryEntry& entry);
 // The byte order mark, the header and the rows in the order given, CR LF.
 std::string FormatDiaryFile(const std::vector<DiaryRow>& rows);
 
-std::string FormatIsoDate(const CivilDate& date);  // 2026-12-07
+std::string FormatIsoDate(const CivilDate& date);          // 2026-12-07
 std::string FormatIsoDateTime(const LocalDateTime& time);  // 2026-12-07T08:15:00
 
 }  // namespace quorvane

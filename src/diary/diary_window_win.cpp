@@ -138,11 +138,10 @@ void DiaryWindow::Log(DoseStatus status) {
   const CivilDate today = clock_.Today();
   if (DaysSinceEpoch(selected_) > DaysSinceEpoch(today)) return;
   const RegimenValues regimen = regimen_.Controls();
-  const DiaryEntry entry{selected_, status, regimen.drugName, regimen.dose,
-                         Narrow(WindowText(Control(ids::kDiaryNote))), Now()};
+  const DiaryEntry entry{
+      selected_, status, regimen.drugName, regimen.dose, Narrow(WindowText(Control(ids::kDiaryNote))), Now()};
   FileError error;
-  if (!diary_.Put(entry, &error))
-    Report("无法保存用药记录文件“" + diary_.Path() + "”：" + error.description);
+  if (!diary_.Put(entry, &error)) Report("无法保存用药记录文件“" + diary_.Path() + "”：" + error.description);
   Select(selected_);
 }
 

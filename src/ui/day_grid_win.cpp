@@ -74,12 +74,18 @@ void Paint(HWND window, const GridState& state) {
 
 void OnKey(HWND window, WPARAM key) {
   switch (key) {
-    case VK_LEFT: return Ask(window, kMoveDays, -1);
-    case VK_RIGHT: return Ask(window, kMoveDays, 1);
-    case VK_UP: return Ask(window, kMoveDays, -7);
-    case VK_DOWN: return Ask(window, kMoveDays, 7);
-    case VK_PRIOR: return Ask(window, kMoveMonths, -1);
-    case VK_NEXT: return Ask(window, kMoveMonths, 1);
+    case VK_LEFT:
+      return Ask(window, kMoveDays, -1);
+    case VK_RIGHT:
+      return Ask(window, kMoveDays, 1);
+    case VK_UP:
+      return Ask(window, kMoveDays, -7);
+    case VK_DOWN:
+      return Ask(window, kMoveDays, 7);
+    case VK_PRIOR:
+      return Ask(window, kMoveMonths, -1);
+    case VK_NEXT:
+      return Ask(window, kMoveMonths, 1);
   }
 }
 

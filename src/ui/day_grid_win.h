@@ -15,9 +15,9 @@ void RegisterDayGridClass();
 inline constexpr int kDayGridCells = 42;
 
 struct DayGridCell {
-  std::wstring number;  // empty for a cell outside the month
-  std::wstring corner;  // top right, e.g. the dose-day mark
-  std::wstring status;  // second line, e.g. "√已服"
+  std::wstring number;                  // empty for a cell outside the month
+  std::wstring corner;                  // top right, e.g. the dose-day mark
+  std::wstring status;                  // second line, e.g. "√已服"
   COLORREF statusColour = CLR_INVALID;  // besides the text, never instead of it
   bool today = false;
   bool selected = false;

@@ -10,7 +10,9 @@ namespace {
 
 constexpr char kFolder[] = "C:\\Users\\u\\AppData\\Roaming\\Quorvane";
 constexpr char kPath[] = "C:\\Users\\u\\AppData\\Roaming\\Quorvane\\doselog.csv";
-const std::string kHead = "\xEF\xBB\xBF" "date,status,drug,dose,note,logged_at\r\n";
+const std::string kHead =
+    "\xEF\xBB\xBF"
+    "date,status,drug,dose,note,logged_at\r\n";
 
 DiaryEntry Entry(CivilDate day, DoseStatus status, std::string note = "") {
   return {day, status, "强的松", "6", std::move(note), {day, 8, 5, 0}};
@@ -57,13 +59,13 @@ TEST_F(DiaryFile, HoldsOneRowPerDayInDateOrderWithBomAndCrLf) {
 
 TEST_F(DiaryFile, KeepsRowsItCannotReadThroughEveryChange) {
   const std::string unreadable =
-      "2026-12-32,taken,强的松,6,,2026-12-01T08:05:00\r\n"       // no such day
-      "2026-12-01,eaten,强的松,6,,2026-12-01T08:05:00\r\n"       // unknown status
-      "2026-12-01,taken,强的松,6,2026-12-01T08:05:00\r\n"        // five fields
-      "2026-12-01,taken,强\"的\"松,6,,2026-12-01T08:05:00\r\n"   // quotes in a bare field
-      "2026-12-01,taken,强的松,6,,2026-12-01 08:05\r\n"          // another time form
-      "2026-12-01,taken,\xB3\xA3,6,,2026-12-01T08:05:00\r\n"     // not UTF-8
-      "2026-12-03,missed,强的松,6,,2026-12-03T09:00:00\r\n";     // a second row for a day
+      "2026-12-32,taken,强的松,6,,2026-12-01T08:05:00\r\n"          // no such day
+      "2026-12-01,eaten,强的松,6,,2026-12-01T08:05:00\r\n"          // unknown status
+      "2026-12-01,taken,强的松,6,2026-12-01T08:05:00\r\n"           // five fields
+      "2026-12-01,taken,强\"的\"松,6,,2026-12-01T08:05:00\r\n"      // quotes in a bare field
+      "2026-12-01,taken,强的松,6,,2026-12-01 08:05\r\n"             // another time form
+      "2026-12-01,taken,\xB3\xA3,6,,2026-12-01T08:05:00\r\n"        // not UTF-8
+      "2026-12-03,missed,强的松,6,,2026-12-03T09:00:00\r\n";        // a second row for a day
   const std::string unclosed = "2026-12-09,taken,\"强的松\r\n6,,";  // runs to the end
   files.files[kPath] = kHead + Row({2026, 12, 3}, DoseStatus::Taken) + unreadable + unclosed;
   ASSERT_TRUE(diary.Load(&error));
@@ -98,7 +100,8 @@ TEST_F(DiaryFile, MarksDoseDaysUnderEachSwitchValue) {
   };
   for (const auto& [alternateDay, expected] : cases) {
     std::string days;  // 2006-05-18 to 26 around the start date 2006-05-22
-    for (const DayMark& mark : MonthMarks(diary, {"", "2006-05-22", "", alternateDay}, 2006, 5, {2006, 5, 31}))
+    for (const DayMark& mark :
+         MonthMarks(diary, {"", "2006-05-22", "", alternateDay}, 2006, 5, {2006, 5, 31}))
       if (mark.date.day >= 18 && mark.date.day <= 26) days += mark.doseDay ? 'x' : '.';
     EXPECT_EQ(days, expected) << alternateDay;
   }
@@ -119,7 +122,8 @@ TEST_F(DiaryFile, SummarisesTheDoseDaysUpToToday) {
       {0, 6, 24, "本月服药日 0 天：已服 0 天，漏服 0 天，未记录 0 天"},
   };
   for (const auto& c : cases) {
-    const auto marks = MonthMarks(diary, {"", "2006-05-22", "", c.alternateDay}, 2006, c.month, {2006, 5, c.today});
+    const auto marks =
+        MonthMarks(diary, {"", "2006-05-22", "", c.alternateDay}, 2006, c.month, {2006, 5, c.today});
     EXPECT_EQ(MonthSummaryText(SummarizeMonth(marks)), c.expected) << c.alternateDay << " " << c.today;
   }
 }
