@@ -3,6 +3,8 @@
 #include <commdlg.h>
 #include <shlobj.h>
 
+#include <algorithm>
+
 #include "base/message_boxes_win.h"
 #include "base/text_win.h"
 #include "diary/diary_month.h"

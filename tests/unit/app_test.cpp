@@ -103,6 +103,8 @@ TEST(WindowDefinition, CreatesControlsInTabIndexOrderContainersFirst) {
       {kOptionsDialog,
        "*cmdOK *cmdCancel *cmdApply picOptions(1) picOptions(2) picOptions(3) fraSample2 fraSample3 "
        "fraSample4"},
+      {kDiaryWindow, "lblMonth *grdCalendar lblLegend lblDay lblNote *txtNote *cmdTaken *cmdMissed *cmdClear "
+                     "*cmdPrevMonth *cmdNextMonth *cmdExport lblSummary"},
   };
   for (const auto& c : cases) {
     std::string order;
