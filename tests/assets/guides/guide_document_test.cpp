@@ -14,6 +14,8 @@
 #include <iterator>
 #include <map>
 #include <optional>
+#include <regex>
+#include <set>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -202,6 +204,74 @@ TEST(GuideDocument, ListingChunksDescribeTheirEntries) {
         previous = reference;
       }
     }
+  }
+}
+
+// The pages each index entry points at, by the entry's first name.
+std::map<std::string, std::set<std::string>> sitemapTargets(const std::string& sitemap) {
+  static const std::regex object(R"re(<object[^>]*>([\s\S]*?)</object>)re", std::regex::icase);
+  static const std::regex param(R"re(<param\s+name="(Name|Local)"\s+value="([^"]*)")re", std::regex::icase);
+  std::map<std::string, std::set<std::string>> targets;
+  for (std::sregex_iterator entry(sitemap.begin(), sitemap.end(), object), end; entry != end; ++entry) {
+    const std::string inside = (*entry)[1];
+    std::string name;
+    for (std::sregex_iterator found(inside.begin(), inside.end(), param); found != end; ++found) {
+      if ((*found)[1] == "Local") {
+        targets[name].insert((*found)[2]);
+      } else if (name.empty()) {
+        name = (*found)[2];
+      }
+    }
+  }
+  return targets;
+}
+
+// What the medical review asked of every page: whoever reads a list of drugs
+// to avoid learns not to stop one alone, no page uses words patients misread,
+// and 120 always comes with Taiwan's 119.
+struct PageRule {
+  const char *whenPageHas, *mustHave, *mustNotHave;  // "" for every page; nullptr for no rule
+};
+const PageRule kPageRules[] = {
+    {"肉毒毒素", "已经在用的药，请不要自己停用，先问医生", nullptr},
+    {"120", "119", nullptr},
+    {"", nullptr, "灭活疫苗"},
+    {"", nullptr, "停药日"},
+};
+
+TEST(GuideContent, EveryPageKeepsTheReviewRules) {
+  for (const Guide& guide : {kGuides[0], kGuides[1]}) {
+    const Document document(guide.path);
+    for (const auto& [name, entry] : document.directory) {
+      const std::string page = name.ends_with(".htm") ? decodeGbk(document.read(name)).value_or("") : "";
+      for (const PageRule& rule : kPageRules) {
+        if (page.empty() || page.find(rule.whenPageHas) == std::string::npos) {
+          continue;
+        }
+        EXPECT_TRUE(!rule.mustHave || page.find(rule.mustHave) != std::string::npos)
+            << guide.path << name << " has " << rule.whenPageHas << " but not " << rule.mustHave;
+        EXPECT_TRUE(!rule.mustNotHave || page.find(rule.mustNotHave) == std::string::npos)
+            << guide.path << name << " has " << rule.mustNotHave;
+      }
+    }
+  }
+}
+
+// Index words a reader looks up in trouble, and a page each must reach.
+TEST(GuideContent, IndexLeadsFromTroubleToTheRightPages) {
+  const struct {
+    const Guide& guide;
+    const char *keyword, *page;
+  } kEntries[] = {
+      {kGuides[0], "漏服", "11-alternate-day.htm"},     {kGuides[0], "漏服", "08-pyridostigmine.htm"},
+      {kGuides[0], "吞咽困难", "25-warning-signs.htm"}, {kGuides[1], "漏服", "03-missed-dose.htm"},
+      {kGuides[1], "吞咽困难", "06-warning-signs.htm"},
+  };
+  for (const auto& entry : kEntries) {
+    const Document document(entry.guide.path);
+    EXPECT_TRUE(
+        sitemapTargets(decodeGbk(document.read("/INDEX.HHK")).value_or(""))[entry.keyword].count(entry.page))
+        << entry.guide.path << ": " << entry.keyword << " does not lead to " << entry.page;
   }
 }
 
