@@ -5,6 +5,7 @@
 #include "commands/menu_definition.h"
 #include "fakes.h"
 #include "options/dialog_placement.h"
+#include "tray/tray_state.h"
 #include "ui/control_ids.h"
 #include "ui/window_definitions.h"
 
@@ -90,6 +91,28 @@ TEST_F(Startup, RunsTheStepsInOrderAndSkipsAFailingOne) {
   }
 }
 
+TEST(TrayState, ClosingEndsTheProgramOnlyWhenTheLatestActionCameThroughTheTray) {
+  // i: a tray event; I: a tray event whose bringing the window forward activates
+  // it from the tip window; o: activated from the tip window; x: activated from
+  // another program; s: "基本设置".
+  using enum TrayState::CloseAction;
+  const struct {
+    std::string_view steps;
+    TrayState::CloseAction close;
+  } cases[] = {{"", Hide},  {"i", Exit},  {"io", Hide}, {"ix", Exit},
+               {"I", Exit}, {"is", Hide}, {"si", Exit}, {"ioi", Exit}};
+  for (const auto& c : cases) {
+    TrayState tray;
+    for (const char step : c.steps) {
+      if (step == 'i') tray.OnIconEvent([] {});
+      if (step == 'I') tray.OnIconEvent([&] { tray.OnActivated(true); });
+      if (step == 'o' || step == 'x') tray.OnActivated(step == 'o');
+      if (step == 's') tray.OnShownByUser();
+    }
+    EXPECT_EQ(tray.OnClose(), c.close) << c.steps;
+  }
+}
+
 TEST(WindowDefinition, CreatesControlsInTabIndexOrderContainersFirst) {
   // "*" marks a control that takes the focus.
   const struct {
@@ -106,9 +129,11 @@ TEST(WindowDefinition, CreatesControlsInTabIndexOrderContainersFirst) {
   };
   for (const auto& c : cases) {
     std::string order;
-    for (const ControlDefinition* control : CreationOrder(c.window))
-      order += (order.empty() ? "" : " ") + std::string(TakesFocus(*control) ? "*" : "") +
-               std::string(control->name);
+    for (const ControlDefinition* control : CreationOrder(c.window)) {
+      if (!order.empty()) order += ' ';
+      if (TakesFocus(*control)) order += '*';
+      order += control->name;
+    }
     EXPECT_EQ(order, c.order);
   }
 }

@@ -123,12 +123,13 @@ struct FakeFileSystem : FileSystem {
     files[std::string(path)] = diskFull ? "" : std::string(bytes);
     return !diskFull || Fail(error, "磁盘空间不足。");
   }
-  bool ReplaceAtomically(std::string_view path, std::string_view bytes, FileError* error) override {
-    if (diskFull || locked.contains(std::string(path)))
-      return Fail(error, "另一个程序正在使用此文件，进程无法访问。");
-    files[std::string(path)] = std::string(bytes);
+  bool Rename(std::string_view from, std::string_view to, FileError* error) override {
+    if (locked.contains(std::string(to))) return Fail(error, "另一个程序正在使用此文件，进程无法访问。");
+    files[std::string(to)] = files.at(std::string(from));
+    files.erase(std::string(from));
     return true;
   }
+  void Remove(std::string_view path) override { files.erase(std::string(path)); }
 
  private:
   static bool Fail(FileError* error, std::string_view why) {

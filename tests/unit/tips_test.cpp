@@ -76,6 +76,11 @@ TEST(TipList, DrawsFloorOfCountTimesRPlusOneWithinTheList) {
   }
 }
 
+TEST(TipRandom, TheLargestDrawStaysBelowOne) {
+  EXPECT_EQ(UnitFromBits(0xFFFF'FFFF), std::nextafter(1.0f, 0.0f));
+  EXPECT_EQ(UnitFromBits(0), 0.0f);
+}
+
 TEST(TipRandom, SeedingAgainStartsTheSequenceAfresh) {
   const auto draws = [](std::uint64_t seed) {
     TipRandom random;
