@@ -1,5 +1,6 @@
 #include "app/main_window_win.h"
 
+#include "app/single_instance_win.h"
 #include "app/startup.h"
 #include "base/message_boxes_win.h"
 #include "base/program_folder_win.h"
@@ -8,8 +9,7 @@
 #include "commands/shell_opener_win.h"
 #include "commands/web_links.h"
 #include "guides/guide_resources_win.h"
-#include "regimen/record.h"
-#include "regimen/regimen_store.h"
+#include "regimen/regimen_editing.h"
 #include "ui/control_ids.h"
 #include "ui/dpi_win.h"
 #include "ui/window_definitions.h"
@@ -65,7 +65,9 @@ void MainWindow::OnLoad() {
   LocalClock clock;
   SystemAnsiCodec ansi;
   WindowMessageBoxes boxes;
+  starting_ = true;
   RunStartup(*this, {store_, ansi, boxes, clock, Narrow(ProgramPath())});
+  starting_ = false;
 }
 
 void MainWindow::ShowAfterStartup() {
@@ -111,8 +113,8 @@ void MainWindow::OnCommand(int id, int notification, HWND control) {
 }
 
 void MainWindow::SaveRecord() {
-  const long status = SaveRegimen(store_, BuildRegimen(Controls()));
-  WindowMessageBoxes(Handle()).Show(status == 0 ? "修改后的信息成功保存！" : "修改后的信息保存失败！");
+  WindowMessageBoxes boxes(Handle());
+  SaveEditedRegimen(Controls(), store_, boxes);
 }
 
 void MainWindow::OnClose() {
@@ -134,13 +136,29 @@ void MainWindow::OnActivate(bool active, HWND other) {
     SetFromTray(false);
 }
 
+void MainWindow::ShowFromTray() {
+  SetFromTray(false);
+  ShowModeless();
+}
+
+void MainWindow::OnDestroyed() { LeaveTheOnlyCopy(); }
+
+LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == ShowMainWindowMessage()) {
+    // Another start of the program. During start-up the window is shown
+    // anyway once the sequence ends.
+    if (!starting_) ShowFromTray();
+    return kShowMainWindowAnswer;
+  }
+  return Form::HandleMessage(message, wParam, lParam);
+}
+
 void MainWindow::RunMenuCommand(int id) {
   const MenuItemDefinition* item = FindMenuItem(id);
   if (!item) return;
   switch (item->command) {
     case MenuCommand::ShowMainWindow:
-      SetFromTray(false);
-      ShowModeless();
+      ShowFromTray();
       break;
     case MenuCommand::MedicationLog:
       break;

@@ -36,15 +36,20 @@ class MainWindow : public Form, public MainWindowHost, public TrayOwner {
   void OnCommand(int id, int notification, HWND control) override;
   void OnClose() override;
   void OnActivate(bool active, HWND other) override;
+  void OnDestroyed() override;
+  LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
  private:
   void SaveRecord();
+  // Brings the window back as "基本设置" does.
+  void ShowFromTray();
 
   AppWindows& app_;
   RegistryStore store_;
   UniqueMenu menuBar_;
   HICON bigIcon_ = nullptr;
   HICON smallIcon_ = nullptr;
+  bool starting_ = false;
 };
 
 }  // namespace quorvane

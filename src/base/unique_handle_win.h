@@ -22,6 +22,8 @@ class UniqueHandle {
 
   Handle Get() const { return handle_; }
   explicit operator bool() const { return handle_ != Traits::Invalid(); }
+  // Hands the handle over without closing it.
+  Handle Release() { return std::exchange(handle_, Traits::Invalid()); }
   void Reset(Handle handle = Traits::Invalid()) {
     if (handle_ != Traits::Invalid()) Traits::Close(handle_);
     handle_ = handle;
