@@ -4,6 +4,8 @@
 
 #include <algorithm>
 
+#include "base/failure_report.h"
+#include "base/message_boxes_win.h"
 #include "base/text_win.h"
 #include "ui/dpi_win.h"
 #include "ui/picture_box_win.h"
@@ -53,7 +55,8 @@ ControlStyle StyleFor(const ControlDefinition& control) {
 
 }  // namespace
 
-Form::Form(const WindowDefinition& definition) : definition_(definition) {}
+Form::Form(const WindowDefinition& definition)
+    : definition_(definition), failureSubject_("“" + std::string(definition.caption) + "”窗口") {}
 
 Form::~Form() {
   if (window_) DestroyWindow(window_);
@@ -268,7 +271,12 @@ LRESULT CALLBACK Form::WindowProc(HWND window, UINT message, WPARAM wParam, LPAR
     if (g_onDestroy) g_onDestroy();
     return DefWindowProcW(window, message, wParam, lParam);
   }
-  return form->HandleMessage(message, wParam, lParam);
+  // No exception may pass back into the system's code.
+  LRESULT result = 0;
+  WindowMessageBoxes boxes(window);
+  RunReportingFailure(form->failureSubject_, boxes,
+                      [&] { result = form->HandleMessage(message, wParam, lParam); });
+  return result;
 }
 
 }  // namespace quorvane

@@ -4,6 +4,7 @@
 // Esc work as in a dialog.
 #include <windows.h>
 
+#include <string>
 #include <vector>
 
 #include "base/unique_handle_win.h"
@@ -73,6 +74,7 @@ class Form {
 
   HWND window_ = nullptr;
   HWND lastFocus_ = nullptr;
+  std::string failureSubject_;  // how a failure box names the window
   int dpi_ = USER_DEFAULT_SCREEN_DPI;
   UniqueGdiObject font_;
 };

@@ -121,9 +121,15 @@ class FakeFileSystem : public FileSystem {
   std::vector<std::string> lockedPaths;
   std::vector<std::string> unreadablePaths;
   int writes = 0;
+  int reads = 0;
 
   bool Exists(std::string_view path) override { return files.contains(std::string(path)); }
+  std::optional<std::uint64_t> FileSize(std::string_view path) override {
+    const auto it = files.find(std::string(path));
+    return it == files.end() ? std::nullopt : std::optional<std::uint64_t>(it->second.size());
+  }
   std::optional<std::string> ReadAll(std::string_view path, FileError* error) override {
+    ++reads;
     const auto it = files.find(std::string(path));
     if (it == files.end() || IsListed(unreadablePaths, path)) {
       if (error) error->description = "unreadable";
@@ -175,6 +181,10 @@ class MemoryFileSystem : public FileSystem {
   std::size_t FileCount() const { return files_.size(); }
 
   bool Exists(std::string_view path) override { return files_.contains(Key(path)); }
+  std::optional<std::uint64_t> FileSize(std::string_view path) override {
+    const auto content = Content(path);
+    return content ? std::optional<std::uint64_t>(content->size()) : std::nullopt;
+  }
   std::optional<std::string> ReadAll(std::string_view path, FileError* error) override {
     if (unreadable_.contains(Key(path))) {
       if (error) error->description = "Access is denied.";
