@@ -35,9 +35,10 @@ HMENU BuildPopup(const MenuDefinition& definition) {
   return popup;
 }
 
+// Owned, not shared: a shared icon keeps the size it was first loaded at.
 HICON LoadApplicationIcon(int size) {
   return static_cast<HICON>(LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(kApplicationIconId),
-                                       IMAGE_ICON, size, size, LR_SHARED));
+                                       IMAGE_ICON, size, size, 0));
 }
 
 }  // namespace
@@ -49,9 +50,26 @@ MainWindow::MainWindow(AppWindows& app) : Form(kMainWindow), app_(app) {
   for (const MenuDefinition* menu : {&kLeftMenu, &kRightMenu})
     AppendMenuW(menuBar_.Get(), MF_POPUP, reinterpret_cast<UINT_PTR>(BuildPopup(*menu)),
                 Widen(menu->caption).c_str());
-  const UINT dpi = DpiForSystem();
-  bigIcon_ = LoadApplicationIcon(SystemMetricForDpi(SM_CXICON, dpi));
-  smallIcon_ = LoadApplicationIcon(SystemMetricForDpi(SM_CXSMICON, dpi));
+  LoadIcons(DpiForSystem());
+}
+
+void MainWindow::LoadIcons(UINT dpi) {
+  if (dpi == iconDpi_) return;
+  iconDpi_ = dpi;
+  UniqueIcon forAltTab(LoadApplicationIcon(SystemMetricForDpi(SM_CXICON, dpi)));
+  UniqueIcon forTitleBar(LoadApplicationIcon(SystemMetricForDpi(SM_CXSMICON, dpi)));
+  // The window lets go of the old icons before they are destroyed.
+  if (HWND window = Handle()) {
+    SendMessageW(window, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(forAltTab.Get()));
+    SendMessageW(window, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(forTitleBar.Get()));
+  }
+  bigIcon_ = std::move(forAltTab);
+  smallIcon_ = std::move(forTitleBar);
+}
+
+HICON MainWindow::TrayIcon() {
+  if (HWND window = Handle()) LoadIcons(DpiForWindow(window));
+  return smallIcon_.Get();
 }
 
 HMENU MainWindow::MenuByName(std::string_view name) const {
@@ -150,6 +168,7 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     if (!starting_) ShowFromTray();
     return kShowMainWindowAnswer;
   }
+  if (message == WM_DPICHANGED) LoadIcons(HIWORD(wParam));
   return Form::HandleMessage(message, wParam, lParam);
 }
 

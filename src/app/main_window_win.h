@@ -26,12 +26,13 @@ class MainWindow : public Form, public MainWindowHost, public TrayOwner {
   // TrayOwner
   HWND Handle() const override { return Form::Handle(); }
   HMENU MenuByName(std::string_view name) const override;
-  HICON TrayIcon() const override { return smallIcon_; }
+  HICON TrayIcon() override;
   void RunMenuCommand(int id) override;
 
  protected:
   DWORD Style() const override { return WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU; }
-  HICON Icon() const override { return bigIcon_; }
+  HICON Icon() const override { return bigIcon_.Get(); }
+  HICON SmallIcon() const override { return smallIcon_.Get(); }
   void OnLoad() override;
   void OnCommand(int id, int notification, HWND control) override;
   void OnClose() override;
@@ -47,8 +48,12 @@ class MainWindow : public Form, public MainWindowHost, public TrayOwner {
   AppWindows& app_;
   RegistryStore store_;
   UniqueMenu menuBar_;
-  HICON bigIcon_ = nullptr;
-  HICON smallIcon_ = nullptr;
+  // The application icon at the window's DPI, for the window and the tray.
+  void LoadIcons(UINT dpi);
+
+  UniqueIcon bigIcon_;
+  UniqueIcon smallIcon_;
+  UINT iconDpi_ = 0;
   bool starting_ = false;
 };
 

@@ -39,6 +39,9 @@ void PopUp(std::string_view menuName) {
 LRESULT HandleTrayMessage(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam) {
   if (uMsg == g_taskbarCreated && g_taskbarCreated != 0) {
     // Harmless when the icon still exists: NIM_ADD then fails and is ignored.
+    // Explorer also starts anew after a change of DPI, so the icon is loaded
+    // again at the DPI of now.
+    g_trayData.hIcon = g_trayWindow->TrayIcon();
     NOTIFYICONDATAW again = g_trayData;
     again.uFlags = NIF_MESSAGE | NIF_ICON | (again.szTip[0] ? NIF_TIP : 0);
     Shell_NotifyIconW(NIM_ADD, &again);
