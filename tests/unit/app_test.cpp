@@ -1,7 +1,9 @@
 // The program around the logic: start-up, the window tables and the menus.
 #include <gtest/gtest.h>
 
+#include "app/single_instance.h"
 #include "app/startup.h"
+#include "base/failure_report.h"
 #include "commands/menu_definition.h"
 #include "fakes.h"
 #include "options/dialog_placement.h"
@@ -99,7 +101,7 @@ TEST(WindowDefinition, CreatesControlsInTabIndexOrderContainersFirst) {
       {kMainWindow,
        "Label1(0) Label1(1) Label1(2) *Text1(0) *Text1(1) *Text1(2) *chkGrdf *chkKjtx *Command1 *Command2 "
        "*chkLoadTipsAtStartup"},
-      {kTipWindow, "*cmdOK Picture1 *cmdNextTip *Command1 lblTipText Label1"},
+      {kTipWindow, "*cmdOK *Picture1 *cmdNextTip *Command1 lblTipText Label1"},
       {kOptionsDialog,
        "*cmdOK *cmdCancel *cmdApply picOptions(1) picOptions(2) picOptions(3) fraSample2 fraSample3 "
        "fraSample4"},
@@ -111,6 +113,20 @@ TEST(WindowDefinition, CreatesControlsInTabIndexOrderContainersFirst) {
                std::string(control->name);
     EXPECT_EQ(order, c.order);
   }
+}
+
+TEST(WindowDefinition, ADpiChangeKeepsTheSizeTheUserGaveAResizableWindow) {
+  const struct {
+    const WindowDefinition& window;
+    bool resizable;
+    PixelSize now;
+    int from, to;
+    PixelSize after;
+  } cases[] = {{kTipWindow, true, {500, 300}, 96, 144, {750, 450}},
+               {kTipWindow, true, {379, 207}, 144, 96, {253, 138}},
+               {kMainWindow, false, {250, 400}, 96, 144, {299, 470}}};  // fixed: its designed size
+  for (const auto& c : cases)
+    EXPECT_EQ(ClientSizeAfterDpiChange(c.window, c.resizable, c.now, c.from, c.to), c.after) << c.now.width;
 }
 
 TEST(WindowDefinition, TwipsBecomePixelsAtTheWindowsDpiRoundedLikeMulDiv) {
@@ -131,6 +147,48 @@ TEST(DialogPlacement, CentresOnTheScreen) {
     EXPECT_EQ(origin.left, c.left);
     EXPECT_EQ(origin.top, c.top);
   }
+}
+
+// A lock held by another copy: Take and the question to the running copy
+// succeed from the given call on, counted from 1 (0: never).
+struct ScriptedLock : InstanceLock {
+  int freeFrom, answersFrom, takes = 0, asks = 0, waited = 0;
+  ScriptedLock(int free, int answers) : freeFrom(free), answersFrom(answers) {}
+  bool Take(int milliseconds) override { return waited += milliseconds, ++takes == freeFrom; }
+  bool AskRunningCopyToShow() override { return ++asks == answersFrom; }
+};
+
+TEST(SingleInstance, RunsAloneOrHandsOverToTheRunningCopyWithinABoundedWait) {
+  using enum StartDecision;
+  const struct {
+    int freeFrom, answersFrom;
+    StartDecision decision;
+    int asks;  // -1: any
+  } cases[] = {
+      {1, 0, Run, 0},        // no other copy: nobody is asked
+      {0, 1, HandOver, 1},   // the running copy answers
+      {0, 4, HandOver, 4},   // its window comes while it starts
+      {3, 0, Run, 2},        // it ended before it had a window
+      {0, 0, HandOver, -1},  // it never answers: left alone, not run twice
+  };
+  for (const auto& c : cases) {
+    ScriptedLock lock(c.freeFrom, c.answersFrom);
+    EXPECT_EQ(DecideStart(lock), c.decision) << c.freeFrom << c.answersFrom;
+    if (c.asks >= 0) {
+      EXPECT_EQ(lock.asks, c.asks) << c.freeFrom << c.answersFrom;
+    }
+    EXPECT_LE(lock.waited, 30'000);
+  }
+}
+
+TEST(FailureReport, NamesWhatFailedAndWhyAndTheProgramGoesOn) {
+  testing::RecordingBoxes boxes;
+  EXPECT_TRUE(RunReportingFailure("“每日一问”", boxes, [] {}));
+  EXPECT_FALSE(RunReportingFailure("“每日一问”", boxes, [] { throw std::bad_alloc(); }));
+  EXPECT_FALSE(RunReportingFailure("托盘图标", boxes, [] { throw std::runtime_error("x"); }));
+  EXPECT_FALSE(RunReportingFailure("托盘图标", boxes, [] { throw 1; }));
+  EXPECT_EQ(boxes.shown, (Lines{"“每日一问”出错：内存不足。程序会继续运行。", "托盘图标出错：x。程序会继续运行。",
+                                "托盘图标出错：未知错误。程序会继续运行。"}));
 }
 
 TEST(Menus, EveryItemRunsItsCommandAndBothMenusCanExit) {

@@ -7,6 +7,7 @@
 #include "regimen/dose_reminder.h"
 #include "regimen/leading_number.h"
 #include "regimen/record.h"
+#include "regimen/regimen_editing.h"
 #include "regimen/regimen_store.h"
 
 namespace quorvane {
@@ -50,7 +51,7 @@ TEST(DateText, RefusesWhatIsNotADate) {
   for (const char* text :
        {"", "abc", "2006", "2006-05", "2006-13-01", "2006-02-29", "2006-02-30", "2006-04-31", "06-05-22",
         "2006-05/22", "2006/05.22", "2006年5-22", "2006-05-22x", "2006-05-22 25:00", "2006-05-22 8",
-        "2006-05-22 8:5", "2006年5月", "0000-01-01", "2006--05-22"})
+        "2006-05-22 8:5", "2006年5月", "0000-01-01", "2006--05-22", "2006-/5/22", "2006./5.22", "2006/-5-22"})
     EXPECT_FALSE(ParseDateText(text).has_value()) << text;
 }
 
@@ -73,11 +74,11 @@ TEST(DaysSinceStart, CountsSignedDaysAndFallsBackToZero) {
       {"2006-05-22", after(-32769), 0},
       {"not a date", {2026, 12, 6}, 0},
       {"", {2026, 12, 6}, 0},
-      // A time of day makes a fraction that rounds half to even.
-      {"2006-05-22 12:00", {2006, 5, 24}, 2},  // 1.5
-      {"2006-05-22 12:00", {2006, 5, 23}, 0},  // 0.5
-      {"2006-05-22 18:00", {2006, 5, 24}, 1},  // 1.25
-      {"2006-05-22 06:00", {2006, 5, 24}, 2},  // 1.75
+      // Whole calendar days, whatever the time of day.
+      {"2026-12-07 12:00", {2026, 12, 8}, 1},
+      {"2026-12-07 12:00", {2026, 12, 9}, 2},
+      {"2006-05-22 18:00", {2006, 5, 24}, 2},
+      {"2006-05-22 23:59:59", {2006, 5, 21}, -1},
   };
   for (const auto& c : cases) EXPECT_EQ(DaysSinceStart(c.start, c.today), c.expected) << c.start;
 }
@@ -196,6 +197,27 @@ TEST(BuildRegimen, PacksTheSwitchesIntoTheFourthField) {
       {With("", "", "", 0, 0, 1), "|||0|1"},
   };
   for (const auto& c : cases) EXPECT_EQ(BuildRegimen(c.controls), c.record);
+}
+
+TEST(SaveEditedRegimen, RefusesABarInATextAndKeepsTheStoredRecord) {
+  const struct {
+    RegimenValues controls;
+    std::string_view box;
+    const char* stored;
+  } cases[] = {
+      {With("强|的松", "2006-05-22", "6", 1, 1, 1), kSeparatorRefused, "旧|2006-05-22|6|3|1"},
+      {With("强的松", "2006-05-22|", "6", 1, 1, 1), kSeparatorRefused, "旧|2006-05-22|6|3|1"},
+      {With("强的松", "2006-05-22", "|6", 1, 1, 1), kSeparatorRefused, "旧|2006-05-22|6|3|1"},
+      {With("泼尼松", "2006-05-22", "4", 1, 1, 0), kRegimenSaved, "泼尼松|2006-05-22|4|3|0"},
+  };
+  for (const auto& c : cases) {
+    FakeStore store;
+    testing::RecordingBoxes boxes;
+    store.PutText("Software", "Quorvane", "旧|2006-05-22|6|3|1");
+    SaveEditedRegimen(c.controls, store, boxes);
+    EXPECT_EQ(boxes.shown, std::vector<std::string>{std::string(c.box)});
+    EXPECT_EQ(store.Text("Software", "Quorvane"), c.stored);
+  }
 }
 
 TEST(ReadRegimen, ReadsTextAsUnicodeUpToTheFirstNul) {

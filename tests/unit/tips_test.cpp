@@ -139,6 +139,15 @@ TEST_F(TipWindow, UnreadableFileReportsWhyAndAddsNothing) {
             "无法读取提示文件 C:\\Quorvane\\TIPOFDAY.TXT\r\n\r\nAccess is denied.");
 }
 
+TEST_F(TipWindow, FileOverSixtyFourMegabytesIsRefusedUnread) {
+  files.files[std::string(kTipFile)] = std::string(kMaxTipFileReadBytes + 1, 'x');
+  const TipFileLoad load = tips.LoadFromFolder(kFolder);
+  EXPECT_EQ(load.status, TipFileStatus::Unreadable);
+  EXPECT_EQ(files.reads, 0);
+  EXPECT_EQ(UnreadableTipFileText(kTipFile, load.reason),
+            "无法读取提示文件 C:\\Quorvane\\TIPOFDAY.TXT\r\n\r\n这个文件大于 64 MB，不是提示文件。");
+}
+
 TEST_F(TipWindow, EmptyFileOrPathShowsNothing) {
   files.files[std::string(kTipFile)] = "";
   EXPECT_EQ(tips.LoadFromFolder(kFolder).status, TipFileStatus::Loaded);
@@ -225,7 +234,7 @@ TEST_F(TipUpdate, EveryFailureShowsTheFailureBoxAndLeavesTheOldFileWhole) {
   const struct {
     std::string_view what;
     HttpResponse response;
-    bool diskFull = false, heldOpen = false;
+    bool diskFull = false, heldOpen = false, outOfMemory = false;
   } cases[] = {
       {"refused connection", {}},
       {"transport failed after a whole body", {false, 200, "新的一条\r\n", true}},
@@ -239,10 +248,12 @@ TEST_F(TipUpdate, EveryFailureShowsTheFailureBoxAndLeavesTheOldFileWhole) {
       {"whole body over the limit", Answer(200, std::string(kMaxTipFileBytes + 1, 'x'))},
       {"disk full", Answer(200, "新的一条\r\n"), true},
       {"tip file held open", Answer(200, "新的一条\r\n"), false, true},
+      {"out of memory", Answer(200, "新的一条\r\n"), false, false, true},
   };
   for (const auto& c : cases) {
     http.response = c.response;
     files.diskFull = c.diskFull;
+    http.outOfMemory = c.outOfMemory;
     files.locked = {};
     if (c.heldOpen) files.locked.insert(std::string(kTipFile));
     boxes.shown.clear();
