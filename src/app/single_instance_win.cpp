@@ -36,8 +36,8 @@ class SessionLock : public InstanceLock {
     // Sent, not posted: a window destroyed before it read a posted message
     // would drop it, and both copies would end.
     DWORD_PTR answer = 0;
-    return SendMessageTimeoutW(window, ShowMainWindowMessage(), 0, 0, SMTO_ABORTIFHUNG,
-                               kAnswerMilliseconds, &answer) != 0 &&
+    return SendMessageTimeoutW(window, ShowMainWindowMessage(), 0, 0, SMTO_ABORTIFHUNG, kAnswerMilliseconds,
+                               &answer) != 0 &&
            answer == kShowMainWindowAnswer;
   }
 

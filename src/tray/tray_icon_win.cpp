@@ -31,7 +31,8 @@ void PopUp(std::string_view menuName) {
   if (chosen == 0) return;
   // A failing command is named by its caption.
   wchar_t caption[64] = L"";
-  GetMenuStringW(menu, static_cast<UINT>(chosen), caption, static_cast<int>(std::size(caption)), MF_BYCOMMAND);
+  GetMenuStringW(menu, static_cast<UINT>(chosen), caption, static_cast<int>(std::size(caption)),
+                 MF_BYCOMMAND);
   WindowMessageBoxes boxes(window);
   RunReportingFailure("“" + Narrow(caption) + "”", boxes, [&] { g_trayWindow->RunMenuCommand(chosen); });
 }

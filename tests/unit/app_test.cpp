@@ -187,8 +187,9 @@ TEST(FailureReport, NamesWhatFailedAndWhyAndTheProgramGoesOn) {
   EXPECT_FALSE(RunReportingFailure("“每日一问”", boxes, [] { throw std::bad_alloc(); }));
   EXPECT_FALSE(RunReportingFailure("托盘图标", boxes, [] { throw std::runtime_error("x"); }));
   EXPECT_FALSE(RunReportingFailure("托盘图标", boxes, [] { throw 1; }));
-  EXPECT_EQ(boxes.shown, (Lines{"“每日一问”出错：内存不足。程序会继续运行。", "托盘图标出错：x。程序会继续运行。",
-                                "托盘图标出错：未知错误。程序会继续运行。"}));
+  EXPECT_EQ(boxes.shown,
+            (Lines{"“每日一问”出错：内存不足。程序会继续运行。", "托盘图标出错：x。程序会继续运行。",
+                   "托盘图标出错：未知错误。程序会继续运行。"}));
 }
 
 TEST(Menus, EveryItemRunsItsCommandAndBothMenusCanExit) {
