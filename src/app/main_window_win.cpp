@@ -91,7 +91,7 @@ void MainWindow::OnLoad() {
 void MainWindow::ShowAfterStartup() {
   PlaceOnScreen();
   ShowModeless();
-  SetFromTray(false);
+  MainWindowTrayState().OnShownByUser();
 }
 
 RegimenValues MainWindow::Controls() const {
@@ -138,7 +138,7 @@ void MainWindow::SaveRecord() {
 void MainWindow::OnClose() {
   // Closing only hides the window, unless the user came through the tray:
   // then the icon goes and the program ends with its last window.
-  if (FromTray()) {
+  if (MainWindowTrayState().OnClose() == TrayState::CloseAction::Exit) {
     RemoveTrayIcon();
     Unload();
   } else {
@@ -148,14 +148,13 @@ void MainWindow::OnClose() {
 
 void MainWindow::OnActivate(bool active, HWND other) {
   Form::OnActivate(active, other);
-  // Coming back from another window of this program counts as the user
-  // turning to the main window; switching in from another program does not.
-  if (active && other && GetWindowThreadProcessId(other, nullptr) == GetCurrentThreadId())
-    SetFromTray(false);
+  if (!active) return;
+  const bool fromOwnWindow = other && GetWindowThreadProcessId(other, nullptr) == GetCurrentThreadId();
+  MainWindowTrayState().OnActivated(fromOwnWindow);
 }
 
 void MainWindow::ShowFromTray() {
-  SetFromTray(false);
+  MainWindowTrayState().OnShownByUser();
   ShowModeless();
 }
 
