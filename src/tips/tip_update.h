@@ -26,7 +26,7 @@ struct TipUpdateContext {
 // Only a complete 2xx response with a body replaces the tip file, and it does
 // so in one step, so after any failure the old file is there byte for byte.
 // Then "更新成功" and the new tips are appended to the list; every failure,
-// a failed reload included, ends in the one failure box.
+// a failed reload or an exception included, ends in the one failure box.
 void UpdateTipFile(const TipUpdateContext& context);
 
 }  // namespace quorvane
