@@ -10,6 +10,9 @@ class AppWindows {
   // exists but cannot be read is reported only when reportFailure is set.
   virtual void OpenTipWindow(bool reportFailure) = 0;
   virtual void OpenOptionsDialog() = 0;
+  // Unloads the tip window and the options dialog, so that the program can
+  // end with the main window.
+  virtual void CloseSecondaryWindows() = 0;
 };
 
 }  // namespace quorvane

@@ -18,6 +18,11 @@ void Application::OpenTipWindow(bool reportFailure) { tips_.Open(reportFailure);
 
 void Application::OpenOptionsDialog() { options_.Open(); }
 
+void Application::CloseSecondaryWindows() {
+  tips_.Close();
+  options_.Unload();
+}
+
 int Application::Run() {
   main_.Load();  // runs the start-up sequence while the window is hidden
   if (!main_.IsLoaded()) return 1;

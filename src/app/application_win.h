@@ -14,6 +14,7 @@ class Application : public AppWindows {
 
   void OpenTipWindow(bool reportFailure) override;
   void OpenOptionsDialog() override;
+  void CloseSecondaryWindows() override;
 
  private:
   MainWindow main_;

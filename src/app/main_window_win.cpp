@@ -134,6 +134,16 @@ void MainWindow::OnActivate(bool active, HWND other) {
     SetFromTray(false);
 }
 
+LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message != exitMessage_ || exitMessage_ == 0) return Form::HandleMessage(message, wParam, lParam);
+  // Ends the program as "退出" from the tray does. The other windows go too:
+  // whoever asks needs the process gone.
+  app_.CloseSecondaryWindows();
+  SetFromTray(true);
+  OnClose();
+  return 0;
+}
+
 void MainWindow::RunMenuCommand(int id) {
   const MenuItemDefinition* item = FindMenuItem(id);
   if (!item) return;

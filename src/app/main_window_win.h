@@ -36,6 +36,7 @@ class MainWindow : public Form, public MainWindowHost, public TrayOwner {
   void OnCommand(int id, int notification, HWND control) override;
   void OnClose() override;
   void OnActivate(bool active, HWND other) override;
+  LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
  private:
   void SaveRecord();
@@ -45,6 +46,8 @@ class MainWindow : public Form, public MainWindowHost, public TrayOwner {
   UniqueMenu menuBar_;
   HICON bigIcon_ = nullptr;
   HICON smallIcon_ = nullptr;
+  // The installer and the uninstaller send this to end a running copy.
+  const UINT exitMessage_ = RegisterWindowMessageW(L"Quorvane.Exit");
 };
 
 }  // namespace quorvane

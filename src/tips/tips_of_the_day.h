@@ -3,6 +3,7 @@
 // loading the tip file into the list, drawing a tip and putting it on show.
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "base/ansi_codec.h"
 #include "base/file_system.h"
@@ -23,6 +24,7 @@ enum class TipFileStatus { Loaded, NotFound, Unreadable };
 struct TipFileLoad {
   TipFileStatus status;
   std::string reason;  // why an existing file could not be read
+  std::string path;    // the file found, when there was one
 };
 
 // The tip file in a folder, as "<folder>\<name>".
@@ -37,9 +39,10 @@ class TipsOfTheDay {
   // changes; Loaded for a file without a line, too. A file that cannot be
   // read adds nothing.
   TipFileLoad LoadTips(std::string_view path);
-  // Loads TIPOFDAY.TXT from the program folder; without one the label
-  // explains where the file belongs.
-  TipFileLoad LoadFromFolder(std::string_view folder);
+  // Loads TIPOFDAY.TXT from the first of the folders that has one; without
+  // one the label explains where the file belongs.
+  TipFileLoad LoadFromFolders(const std::vector<std::string>& folders);
+  TipFileLoad LoadFromFolder(std::string_view folder) { return LoadFromFolders({std::string(folder)}); }
   // Draws a position from the whole list and shows the tip there.
   void ShowRandomTip();
 
