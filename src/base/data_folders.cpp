@@ -4,7 +4,8 @@ namespace quorvane {
 
 DataFolders ChooseDataFolders(std::string_view programFolder, std::string_view userFolder,
                               FolderAccess& access) {
-  if (access.AcceptsNewFiles(programFolder)) return {std::string(programFolder), {std::string(programFolder)}};
+  if (access.AcceptsNewFiles(programFolder))
+    return {std::string(programFolder), {std::string(programFolder)}};
   access.CreateFolder(userFolder);
   return {std::string(userFolder), {std::string(userFolder), std::string(programFolder)}};
 }

@@ -84,12 +84,14 @@ bool WindowsFileSystem::AcceptsNewFiles(std::string_view folder) {
   // Trying is the one test that also covers read-only shares and media; the
   // system removes the file when the handle closes.
   const std::wstring probe = Widen(folder) + L"\\~Quorvane-write-test.tmp";
-  const UniqueFile file(CreateFileW(probe.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                                    FILE_ATTRIBUTE_TEMPORARY | FILE_ATTRIBUTE_HIDDEN | FILE_FLAG_DELETE_ON_CLOSE,
-                                    nullptr));
+  const UniqueFile file(
+      CreateFileW(probe.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                  FILE_ATTRIBUTE_TEMPORARY | FILE_ATTRIBUTE_HIDDEN | FILE_FLAG_DELETE_ON_CLOSE, nullptr));
   return static_cast<bool>(file);
 }
 
-void WindowsFileSystem::CreateFolder(std::string_view folder) { CreateDirectoryW(Widen(folder).c_str(), nullptr); }
+void WindowsFileSystem::CreateFolder(std::string_view folder) {
+  CreateDirectoryW(Widen(folder).c_str(), nullptr);
+}
 
 }  // namespace quorvane

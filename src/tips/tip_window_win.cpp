@@ -33,8 +33,7 @@ void TipWindow::Open(bool reportFailure) {
     Load();
     if (lastLoad_.status == TipFileStatus::Unreadable) {
       Unload();
-      if (reportFailure)
-        WindowMessageBoxes().Show(UnreadableTipFileText(lastLoad_.path, lastLoad_.reason));
+      if (reportFailure) WindowMessageBoxes().Show(UnreadableTipFileText(lastLoad_.path, lastLoad_.reason));
       return;
     }
   }
