@@ -1,10 +1,10 @@
 #pragma once
 // Fakes of the platform interfaces, shared by every unit test.
 #include <iconv.h>
+#include <strings.h>
 
 #include <algorithm>
 #include <map>
-#include <optional>
 #include <set>
 #include <stdexcept>
 #include <string>
@@ -24,40 +24,45 @@
 
 namespace quorvane::testing {
 
-inline std::string Iconv(const char* to, const char* from, std::string_view bytes) {
-  iconv_t cd = iconv_open(to, from);
-  std::string in(bytes), out(in.size() * 4 + 4, '\0');
+inline std::string Iconv(const char* to, const char* from, std::string in) {
+  std::string out(in.size() * 4 + 4, '\0');
   char *inPtr = in.data(), *outPtr = out.data();
   std::size_t inLeft = in.size(), outLeft = out.size();
+  const iconv_t cd = iconv_open(to, from);
   iconv(cd, &inPtr, &inLeft, &outPtr, &outLeft);
   iconv_close(cd);
-  out.resize(out.size() - outLeft);
-  return out;
+  return out.substr(0, out.size() - outLeft);
 }
-inline std::string ToGbk(std::string_view utf8) { return Iconv("GBK", "UTF-8", utf8); }
+inline std::string ToGbk(std::string_view utf8) { return Iconv("GBK", "UTF-8", std::string(utf8)); }
 
 // GBK through glibc's iconv, as a Chinese Windows decodes it.
 struct GbkCodec : AnsiCodec {
-  std::string ToUtf8(std::string_view ansiBytes) const override { return Iconv("UTF-8", "GBK", ansiBytes); }
+  std::string ToUtf8(std::string_view ansi) const override {
+    return Iconv("UTF-8", "GBK", std::string(ansi));
+  }
 };
+
+// What happened, in order: entries separated by blanks.
+inline void Note(std::string* journal, std::string_view entry) {
+  if (!journal) return;
+  if (!journal->empty()) *journal += ' ';
+  *journal += entry;
+}
 
 struct FakeStore : KeyValueStore {
   std::map<std::pair<std::string, std::string>, StoredValue> values;
   long failWritesWith = 0;
   bool throwOnRead = false;
 
-  // Stored as the registry keeps REG_SZ: UTF-16LE with a final NUL.
+  // Kept as REG_SZ is: UTF-16LE (this machine is little-endian) and a NUL.
   void PutText(std::string_view key, std::string_view name, std::string_view utf8) {
-    StoredValue value{true, {}};
-    for (const char16_t unit : Utf8ToUtf16(utf8) + u'\0')
-      value.data.insert(value.data.end(), {std::uint8_t(unit), std::uint8_t(unit >> 8)});
-    values[{std::string(key), std::string(name)}] = value;
+    const std::u16string text = Utf8ToUtf16(utf8) + u'\0';
+    const auto* bytes = reinterpret_cast<const std::uint8_t*>(text.data());
+    values[{std::string(key), std::string(name)}] = {true, {bytes, bytes + 2 * text.size()}};
   }
   std::string Text(std::string_view key, std::string_view name) const {
     const auto& data = values.at({std::string(key), std::string(name)}).data;
-    std::u16string text;
-    for (std::size_t i = 0; i + 3 < data.size(); i += 2) text += char16_t(data[i] | data[i + 1] << 8);
-    return Utf16ToUtf8(text);
+    return Utf16ToUtf8({reinterpret_cast<const char16_t*>(data.data()), data.size() / 2 - 1});
   }
   std::optional<StoredValue> Read(std::string_view key, std::string_view name) override {
     if (throwOnRead) throw std::runtime_error("registry unavailable");
@@ -72,11 +77,19 @@ struct FakeStore : KeyValueStore {
 
 struct RecordingBoxes : MessageBoxes {
   std::vector<std::string> shown;
-  std::vector<std::string>* journal = nullptr;
-  void Show(std::string_view text) override {
-    shown.emplace_back(text);
-    if (journal) journal->push_back("box:" + std::string(text));
-  }
+  std::string* journal = nullptr;
+  void Show(std::string_view t) override { shown.emplace_back(t), Note(journal, "box:" + shown.back()); }
+};
+
+struct RecordingLabel : TipLabel {
+  std::string text;
+  std::string* journal = nullptr;
+  void SetText(std::string_view t) override { text = t, Note(journal, "label:" + text); }
+};
+
+struct RecordingShell : ShellOpener {
+  std::vector<std::string> opened;
+  void Open(std::string_view target) override { opened.emplace_back(target); }
 };
 
 struct FixedClock : Clock {
@@ -93,45 +106,49 @@ struct ScriptedRandom : RandomSource {
   float NextUnit() override { return values[std::min(next++, values.size() - 1)]; }
 };
 
+// Answers every GET with the prepared response as it is.
+struct FakeHttpClient : HttpClient {
+  HttpResponse response;
+  std::size_t limit = 0;
+  HttpResponse Get(std::string_view, std::size_t maxBodyBytes) override {
+    return limit = maxBodyBytes, response;
+  }
+};
+
 // A program folder in memory. Like the real one it does not tell upper from
 // lower case. A file in `locked` is held open by another program: it cannot
 // be written or replaced. With `diskFull` every write fails and leaves the
 // file cut off, as a real one does.
 struct FakeFileSystem : FileSystem {
   struct IgnoringCase {
-    bool operator()(std::string_view a, std::string_view b) const {
-      return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(),
-                                          [](char x, char y) { return std::tolower(x) < std::tolower(y); });
+    bool operator()(const std::string& a, const std::string& b) const {
+      return strcasecmp(a.c_str(), b.c_str()) < 0;
     }
   };
   std::map<std::string, std::string, IgnoringCase> files;
   std::set<std::string, IgnoringCase> locked, unreadable;
   bool diskFull = false;
-  int writes = 0;
 
   bool Exists(std::string_view path) override { return files.contains(std::string(path)); }
   std::optional<std::string> ReadAll(std::string_view path, FileError* error) override {
     const auto it = files.find(std::string(path));
-    if (it != files.end() && !unreadable.contains(std::string(path))) return it->second;
-    if (error)
-      error->description =
-          it == files.end() ? "The system cannot find the file specified." : "Access is denied.";
-    return std::nullopt;
+    if (it == files.end()) return Fail(error, "The system cannot find the file specified."), std::nullopt;
+    if (unreadable.contains(it->first)) return Fail(error, "Access is denied."), std::nullopt;
+    return it->second;
   }
   bool WriteAll(std::string_view path, std::string_view bytes, FileError* error) override {
     if (locked.contains(std::string(path))) return Fail(error, "另一个程序正在使用此文件，进程无法访问。");
-    ++writes;
     files[std::string(path)] = diskFull ? "" : std::string(bytes);
     return !diskFull || Fail(error, "磁盘空间不足。");
   }
-  bool ReplaceAtomically(std::string_view path, std::string_view bytes, FileError* error) override {
-    if (diskFull || locked.contains(std::string(path)))
-      return Fail(error, "另一个程序正在使用此文件，进程无法访问。");
-    files[std::string(path)] = std::string(bytes);
+  bool Rename(std::string_view from, std::string_view to, FileError* error) override {
+    if (locked.contains(std::string(to))) return Fail(error, "另一个程序正在使用此文件，进程无法访问。");
+    files[std::string(to)] = files.at(std::string(from));
+    files.erase(std::string(from));
     return true;
   }
+  void Remove(std::string_view path) override { files.erase(std::string(path)); }
 
- private:
   static bool Fail(FileError* error, std::string_view why) {
     if (error) error->description = why;
     return false;
@@ -152,39 +169,13 @@ struct ReadOnlyProgramFolder : FakeFileSystem, FolderAccess {
   bool WriteAll(std::string_view path, std::string_view bytes, FileError* error) override {
     return Takes(path, error) && FakeFileSystem::WriteAll(path, bytes, error);
   }
-  bool ReplaceAtomically(std::string_view path, std::string_view bytes, FileError* error) override {
-    return Takes(path, error) && FakeFileSystem::ReplaceAtomically(path, bytes, error);
+  bool Rename(std::string_view from, std::string_view to, FileError* error) override {
+    return Takes(to, error) && FakeFileSystem::Rename(from, to, error);
   }
-
- private:
   bool Takes(std::string_view path, FileError* error) {
-    if (path.starts_with(kUser) ? !userFolderFull : !path.starts_with(kProgram)) return true;
-    error->description = "拒绝访问。";
-    return false;
+    return (path.starts_with(kUser) ? !userFolderFull : !path.starts_with(kProgram)) ||
+           Fail(error, "拒绝访问。");
   }
-};
-
-struct RecordingShell : ShellOpener {
-  std::vector<std::string> opened;
-  void Open(std::string_view target) override { opened.emplace_back(target); }
-};
-
-// Answers every GET with the prepared response as it is.
-struct FakeHttpClient : HttpClient {
-  HttpResponse response;
-  std::vector<std::string> requested;
-  std::size_t limit = 0;
-  HttpResponse Get(std::string_view url, std::size_t maxBodyBytes) override {
-    requested.emplace_back(url);
-    limit = maxBodyBytes;
-    return response;
-  }
-};
-
-struct RecordingLabel : TipLabel {
-  std::string text;
-  int changes = 0;
-  void SetText(std::string_view newText) override { text = newText, ++changes; }
 };
 
 }  // namespace quorvane::testing

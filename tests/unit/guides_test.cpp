@@ -8,7 +8,7 @@
 namespace quorvane {
 namespace {
 
-constexpr std::string_view kFolder = "C:\\Program Files\\Quorvane";
+constexpr std::string_view kFolder = "C:\\Q";
 const std::string kDocument = std::string("ITSF\x03\0\0\0", 8) + "document body";
 
 struct Guide : ::testing::Test {
@@ -17,39 +17,28 @@ struct Guide : ::testing::Test {
 };
 
 TEST_F(Guide, WritesExactlyTheDocumentOverAnyStaleFileAndOpensIt) {
-  const struct {
-    const GuideDocument& guide;
-    std::string written, opened;
-  } cases[] = {
-      {kGeneralGuide, "C:\\Program Files\\Quorvane\\qelmuEbook.chm",
-       "C:\\Program Files\\Quorvane\\qelmuEbook.CHM"},
-      {kHandbook, "C:\\Program Files\\Quorvane\\tkw.chm", "C:\\Program Files\\Quorvane\\tkw.CHM"},
-  };
-  for (const auto& c : cases) {
-    files.files[c.written] = kDocument + "longer stale bytes past the end";
-    EXPECT_EQ(WriteAndOpenGuide(c.guide, kDocument, kFolder, files, shell), std::nullopt);
-    EXPECT_EQ(files.files.at(c.written), kDocument);
-    EXPECT_EQ(shell.opened.back(), c.opened);
+  const std::tuple<const GuideDocument&, std::string, std::string> cases[] = {
+      {kGeneralGuide, "C:\\Q\\qelmuEbook.chm", "C:\\Q\\qelmuEbook.CHM"},
+      {kHandbook, "C:\\Q\\tkw.chm", "C:\\Q\\tkw.CHM"}};
+  for (const auto& [guide, written, opened] : cases) {
+    files.files[written] = kDocument + "longer stale bytes past the end";
+    EXPECT_EQ(WriteAndOpenGuide(guide, kDocument, kFolder, files, shell), std::nullopt);
+    EXPECT_EQ(files.files.at(written), kDocument);
+    EXPECT_EQ(shell.opened.back(), opened);
   }
 }
 
-TEST_F(Guide, LeavesAnIdenticalFileAloneSoAnOpenViewerDoesNotBlockIt) {
-  const std::string path = "C:\\Program Files\\Quorvane\\qelmuEbook.chm";
-  files.files[path] = kDocument;
-  files.locked.insert(path);
-  EXPECT_EQ(WriteAndOpenGuide(kGeneralGuide, kDocument, kFolder, files, shell), std::nullopt);
-  EXPECT_EQ(files.writes, 0);
-  EXPECT_EQ(shell.opened.size(), 1u);
-}
-
-TEST_F(Guide, NamesTheFileAndTheReasonAndOpensNothingWhenItCannotBeWritten) {
-  const std::string path = "C:\\Program Files\\Quorvane\\qelmuEbook.chm";
-  files.files[path] = "other content";
-  files.locked.insert(path);
-  EXPECT_EQ(WriteAndOpenGuide(kGeneralGuide, kDocument, kFolder, files, shell),
-            "无法写入文件 " + path + "\r\n\r\n另一个程序正在使用此文件，进程无法访问。");
-  EXPECT_TRUE(shell.opened.empty());
-  EXPECT_EQ(files.files.at(path), "other content");
+TEST_F(Guide, AFileHeldOpenByTheViewerIsLeftAloneWhenIdenticalElseReported) {
+  const std::string path = "C:\\Q\\qelmuEbook.chm";
+  const std::pair<std::string, std::optional<std::string>> cases[] = {
+      {kDocument, std::nullopt},
+      {"other content", "无法写入文件 " + path + "\r\n\r\n另一个程序正在使用此文件，进程无法访问。"}};
+  for (const auto& [present, message] : cases) {
+    files.files[path] = present, files.locked = {path}, shell.opened.clear();
+    EXPECT_EQ(WriteAndOpenGuide(kGeneralGuide, kDocument, kFolder, files, shell), message);
+    EXPECT_EQ(files.files.at(path), present);
+    EXPECT_EQ(shell.opened.size(), message ? 0u : 1u);  // nothing opened after a failure
+  }
 }
 
 TEST(DataFolders, WritableProgramFolderIsUsedAloneAndNothingIsCreated) {
