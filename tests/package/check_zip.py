@@ -36,7 +36,7 @@ def unicode_path(extra):
     return None
 
 
-readme_gbk = read(readme).decode("utf-8").replace("\n", "\r\n").encode("gbk")
+readme_gbk = read(readme).decode("utf-8").replace("\r\n", "\n").replace("\n", "\r\n").encode("gbk")
 expected = {"Quorvane.exe": read(program), "TIPOFDAY.TXT": read(tips), "使用说明.txt": readme_gbk}
 with zipfile.ZipFile(built) as archive:
     infos = archive.infolist()
