@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds everything and runs every test: the unit
 # and asset tests natively, then the end-to-end tests of Quorvane.exe under
-# Wine (each with its own Xvfb display and Wine prefix under build/win).
+# Wine (one Xvfb display and one Wine prefix for the run, under build/win).
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 
