@@ -40,7 +40,7 @@ done
 [ -z "$(reg_value "$run_key" Quorvane)" ] || fail "a silent install started the program"
 
 echo "start the installed copy"
-w "$windir\\Quorvane.exe" >/dev/null 2>&1 &
+w start "$windir\\Quorvane.exe" >/dev/null
 w "$probe" running || fail "the installed program did not start"
 [ "$(reg_value "$run_key" Quorvane)" = "\"$windir\\Quorvane.exe\"" ] || fail "Run value: $(reg_value "$run_key" Quorvane)"
 
@@ -55,13 +55,13 @@ echo "a program folder that takes no files"
 mkdir -p "$home/AppData/Local/Quorvane"
 printf '用户文件夹里的提示\r\n' >"$home/AppData/Local/Quorvane/TIPOFDAY.TXT"
 if chattr +i "$dir" 2>/dev/null; then
-  w "$windir\\Quorvane.exe" >/dev/null 2>&1 &
+  w start "$windir\\Quorvane.exe" >/dev/null
   tip=$(w "$probe" tip) || fail "no tip window"
   chattr -i "$dir"
   [ "$tip" = "用户文件夹里的提示" ] || fail "tip '$tip' not read from the user's folder"
 else
   echo "  skipped: chattr +i is not allowed here"
-  w "$windir\\Quorvane.exe" >/dev/null 2>&1 &
+  w start "$windir\\Quorvane.exe" >/dev/null
   w "$probe" running || fail "the installed program did not start again"
 fi
 
@@ -78,7 +78,7 @@ w reg query "$uninstall_key" >/dev/null 2>&1 && fail "uninstall entry left"
 echo "uninstall answering Yes to deleting the record"
 w "$setup" /S || fail "setup /S failed"
 mkdir -p "$home/AppData/Roaming/Quorvane" && touch "$home/AppData/Roaming/Quorvane/doselog.csv"
-w "$windir\\Uninstall.exe" >/dev/null 2>&1 &
+w start "$windir\\Uninstall.exe" >/dev/null
 w "$probe" press 1 || fail "no uninstall confirmation page"
 w "$probe" press 6 || fail "no question about the record"
 wait_gone "$home/AppData/Roaming/Quorvane" || fail "the diary folder stayed"
