@@ -4,8 +4,12 @@
 #include <objbase.h>
 
 #include "app/application_win.h"
+#include "app/single_instance_win.h"
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
+  // Before anything is written or shown: a second start only brings the
+  // running copy's main window forward.
+  if (!quorvane::BecomeTheOnlyCopy()) return 0;
   INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_STANDARD_CLASSES};
   InitCommonControlsEx(&controls);
   // ShellExecute may hand web addresses and .chm files to handlers that are

@@ -8,7 +8,9 @@ std::optional<std::string> WriteAndOpenGuide(const GuideDocument& guide, std::st
                                              std::string_view folder, FileSystem& files,
                                              ShellOpener& shell) {
   const std::string path = std::string(folder) + std::string(guide.fileName);
-  const auto present = files.Exists(path) ? files.ReadAll(path, nullptr) : std::nullopt;
+  // The sizes first: a stale file of any size must not be read whole.
+  const auto size = files.FileSize(path);
+  const auto present = size && *size == bytes.size() ? files.ReadAll(path, nullptr) : std::nullopt;
   if (!present || *present != bytes) {
     FileError error;
     if (!files.WriteAll(path, bytes, &error))

@@ -5,27 +5,12 @@
 #include "regimen/date_text.h"
 
 namespace quorvane {
-namespace {
-
-constexpr std::int64_t kSecondsPerDay = 86400;
-
-// Rounds seconds / kSecondsPerDay to the nearest day, halves to even.
-std::int64_t RoundToDays(std::int64_t seconds) {
-  std::int64_t days = seconds / kSecondsPerDay;
-  std::int64_t rest = seconds % kSecondsPerDay;
-  if (rest < 0) rest += kSecondsPerDay, --days;
-  if (rest * 2 > kSecondsPerDay || (rest * 2 == kSecondsPerDay && days % 2 != 0)) ++days;
-  return days;
-}
-
-}  // namespace
 
 std::int16_t DaysSinceStart(std::string_view startDateText, const CivilDate& today) {
   const auto start = ParseDateText(startDateText);
   if (!start) return 0;
-  const std::int64_t seconds = (DaysSinceEpoch(today) - DaysSinceEpoch(start->date)) * kSecondsPerDay -
-                               start->secondsOfDay;
-  const std::int64_t days = RoundToDays(seconds);
+  // Whole calendar days: a time of day after the date changes nothing.
+  const std::int64_t days = DaysSinceEpoch(today) - DaysSinceEpoch(start->date);
   if (days < std::numeric_limits<std::int16_t>::min() ||
       days > std::numeric_limits<std::int16_t>::max())
     return 0;

@@ -10,9 +10,9 @@
 
 namespace quorvane {
 
-// Days from the start date to today as a signed 16-bit number; 0 when the
-// text is not a date or the distance does not fit. A time of day in the text
-// makes a fraction that rounds half to even.
+// Whole calendar days from the start date to today as a signed 16-bit
+// number; 0 when the text is not a date or the distance does not fit. A time
+// of day after the date is ignored.
 std::int16_t DaysSinceStart(std::string_view startDateText, const CivilDate& today);
 
 // The reminder text, or nothing when no box is due today.

@@ -13,9 +13,7 @@ bool IsNewTipFile(const HttpResponse& response) {
          !response.body.empty() && response.body.size() <= kMaxTipFileBytes;
 }
 
-}  // namespace
-
-void UpdateTipFile(const TipUpdateContext& context) {
+void Update(const TipUpdateContext& context) {
   const HttpResponse response = context.http.Get(context.downloadAddress, kMaxTipFileBytes);
   if (!IsNewTipFile(response)) return context.boxes.Show(kTipUpdateFailed);
 
@@ -27,6 +25,17 @@ void UpdateTipFile(const TipUpdateContext& context) {
 
   if (context.tips.LoadFromFolder(context.folder).status == TipFileStatus::Unreadable)
     context.boxes.Show(kTipUpdateFailed);
+}
+
+}  // namespace
+
+void UpdateTipFile(const TipUpdateContext& context) {
+  // Out of memory, a download thread that cannot start: the update failed.
+  try {
+    Update(context);
+  } catch (...) {
+    context.boxes.Show(kTipUpdateFailed);
+  }
 }
 
 }  // namespace quorvane

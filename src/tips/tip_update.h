@@ -27,7 +27,7 @@ struct TipUpdateContext {
 // so in one step, so after any failure the old file is there byte for byte.
 // Then "更新成功" and the new tips are appended to the list. A file that
 // cannot be written is named with the system's reason; every other failure,
-// a failed reload included, ends in the one failure box.
+// a failed reload or an exception included, ends in the one failure box.
 void UpdateTipFile(const TipUpdateContext& context);
 
 }  // namespace quorvane

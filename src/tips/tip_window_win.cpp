@@ -89,12 +89,16 @@ void TipWindow::OnClose() {
 }
 
 void TipWindow::RunTipUpdate() {
-  SetBusy(true);
   WinInetHttpClient wininet(kDownloadTimeoutMilliseconds);
   MessagePumpingHttpClient http(wininet);
   WindowMessageBoxes boxes(Handle());
+  const TipUpdateContext context{
+      http, files_, boxes, tips_, TipsDownloadAddress(), CurrentDataFolders().writeTo};
+  // The update reports every failure itself, so the window is always given
+  // back.
+  SetBusy(true);
   random_.Seed(TimerSeed());
-  quorvane::UpdateTipFile({http, files_, boxes, tips_, TipsDownloadAddress(), CurrentDataFolders().writeTo});
+  quorvane::UpdateTipFile(context);
   SetBusy(false);
   if (closeWhenIdle_) {
     closeWhenIdle_ = false;

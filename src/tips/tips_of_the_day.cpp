@@ -17,6 +17,8 @@ TipsOfTheDay::TipsOfTheDay(FileSystem& files, const AnsiCodec& ansi, RandomSourc
 
 TipFileLoad TipsOfTheDay::LoadTips(std::string_view path) {
   if (path.empty() || !files_.Exists(path)) return {TipFileStatus::NotFound, {}};
+  if (const auto size = files_.FileSize(path); size && *size > kMaxTipFileReadBytes)
+    return {TipFileStatus::Unreadable, std::string(kTipFileTooLarge)};
   FileError error;
   const auto bytes = files_.ReadAll(path, &error);
   if (!bytes) return {TipFileStatus::Unreadable, error.description, std::string(path)};

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <map>
+#include <new>
 #include <set>
 #include <stdexcept>
 #include <string>
@@ -110,7 +111,9 @@ struct ScriptedRandom : RandomSource {
 struct FakeHttpClient : HttpClient {
   HttpResponse response;
   std::size_t limit = 0;
+  bool outOfMemory = false;
   HttpResponse Get(std::string_view, std::size_t maxBodyBytes) override {
+    if (outOfMemory) throw std::bad_alloc();
     return limit = maxBodyBytes, response;
   }
 };
@@ -128,9 +131,15 @@ struct FakeFileSystem : FileSystem {
   std::map<std::string, std::string, IgnoringCase> files;
   std::set<std::string, IgnoringCase> locked, unreadable;
   bool diskFull = false;
+  int reads = 0;
 
   bool Exists(std::string_view path) override { return files.contains(std::string(path)); }
+  std::optional<std::uint64_t> FileSize(std::string_view path) override {
+    const auto it = files.find(std::string(path));
+    return it == files.end() ? std::nullopt : std::optional<std::uint64_t>(it->second.size());
+  }
   std::optional<std::string> ReadAll(std::string_view path, FileError* error) override {
+    ++reads;
     const auto it = files.find(std::string(path));
     if (it == files.end()) return Fail(error, "The system cannot find the file specified."), std::nullopt;
     if (unreadable.contains(it->first)) return Fail(error, "Access is denied."), std::nullopt;
