@@ -25,7 +25,6 @@ inline constexpr GuideDocument kHandbook{101, "\\tkw.chm", "\\tkw.CHM"};
 // again), and hands it to the viewer. Returns the message to show when the
 // file could not be written; nothing is opened then.
 std::optional<std::string> WriteAndOpenGuide(const GuideDocument& guide, std::string_view bytes,
-                                             std::string_view folder, FileSystem& files,
-                                             ShellOpener& shell);
+                                             std::string_view folder, FileSystem& files, ShellOpener& shell);
 
 }  // namespace quorvane
