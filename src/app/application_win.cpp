@@ -20,6 +20,12 @@ void Application::OpenOptionsDialog() { options_.Open(); }
 
 void Application::OpenMedicationLog() { diary_.Open(); }
 
+void Application::CloseSecondaryWindows() {
+  tips_.Close();
+  options_.Unload();
+  diary_.Unload();
+}
+
 int Application::Run() {
   main_.Load();  // runs the start-up sequence while the window is hidden
   if (!main_.IsLoaded()) return 1;

@@ -16,6 +16,7 @@ class Application : public AppWindows {
   void OpenTipWindow(bool reportFailure) override;
   void OpenOptionsDialog() override;
   void OpenMedicationLog() override;
+  void CloseSecondaryWindows() override;
 
  private:
   MainWindow main_;

@@ -1,6 +1,7 @@
 #include <windows.h>
 
 #include <commctrl.h>
+#include <objbase.h>
 
 #include "app/application_win.h"
 #include "app/single_instance_win.h"
@@ -11,6 +12,14 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
   if (!quorvane::BecomeTheOnlyCopy()) return 0;
   INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_STANDARD_CLASSES};
   InitCommonControlsEx(&controls);
-  quorvane::Application application;
-  return application.Run();
+  // ShellExecute may hand web addresses and .chm files to handlers that are
+  // COM objects, so the window thread initialises COM before any of it.
+  const HRESULT com = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE);
+  int exitCode = 0;
+  {
+    quorvane::Application application;
+    exitCode = application.Run();
+  }
+  if (SUCCEEDED(com)) CoUninitialize();
+  return exitCode;
 }

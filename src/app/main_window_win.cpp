@@ -160,6 +160,14 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     if (!starting_) ShowFromTray();
     return kShowMainWindowAnswer;
   }
+  if (message == exitMessage_ && exitMessage_ != 0) {
+    // Ends the program as "退出" from the tray does. The other windows go
+    // too: the installer or uninstaller that asks needs the process gone.
+    app_.CloseSecondaryWindows();
+    RemoveTrayIcon();
+    Unload();
+    return 0;
+  }
   if (message == WM_DPICHANGED) LoadIcons(HIWORD(wParam));
   return Form::HandleMessage(message, wParam, lParam);
 }

@@ -56,6 +56,8 @@ class MainWindow : public Form, public MainWindowHost, public TrayOwner {
   UniqueIcon smallIcon_;
   UINT iconDpi_ = 0;
   bool starting_ = false;
+  // The installer and the uninstaller send this to end a running copy.
+  const UINT exitMessage_ = RegisterWindowMessageW(L"Quorvane.Exit");
   DayWatch dayWatch_{*this};
 };
 

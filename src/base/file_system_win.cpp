@@ -96,4 +96,16 @@ bool WindowsFileSystem::Rename(std::string_view from, std::string_view to, FileE
 
 void WindowsFileSystem::Remove(std::string_view path) { DeleteFileW(Widen(path).c_str()); }
 
+bool WindowsFileSystem::AcceptsNewFiles(std::string_view folder) {
+  // Trying is the one test that also covers read-only shares and media; the
+  // system removes the file when the handle closes.
+  const std::wstring probe = Widen(folder) + L"\\~Quorvane-write-test.tmp";
+  const UniqueFile file(
+      CreateFileW(probe.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                  FILE_ATTRIBUTE_TEMPORARY | FILE_ATTRIBUTE_HIDDEN | FILE_FLAG_DELETE_ON_CLOSE, nullptr));
+  return static_cast<bool>(file);
+}
+
+void WindowsFileSystem::CreateFolder(std::string_view folder) { CreateFolderTree(Widen(folder)); }
+
 }  // namespace quorvane

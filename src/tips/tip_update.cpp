@@ -1,5 +1,6 @@
 #include "tips/tip_update.h"
 
+#include "base/data_folders.h"
 #include "tips/tip_texts.h"
 
 namespace quorvane {
@@ -17,12 +18,12 @@ void Update(const TipUpdateContext& context) {
   if (!IsNewTipFile(response)) return context.boxes.Show(kTipUpdateFailed);
 
   FileError error;
-  const std::string target = TipFilePath(context.programFolder, kDownloadedTipFileName);
+  const std::string target = TipFilePath(context.folder, kDownloadedTipFileName);
   if (!context.files.ReplaceAtomically(target, response.body, &error))
-    return context.boxes.Show(kTipUpdateFailed);
+    return context.boxes.Show(CannotWriteFileText(target, error.description));
   context.boxes.Show(kTipUpdateSucceeded);
 
-  if (context.tips.LoadFromFolder(context.programFolder).status == TipFileStatus::Unreadable)
+  if (context.tips.LoadFromFolder(context.folder).status == TipFileStatus::Unreadable)
     context.boxes.Show(kTipUpdateFailed);
 }
 

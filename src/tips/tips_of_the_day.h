@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "base/ansi_codec.h"
 #include "base/file_system.h"
@@ -24,6 +25,7 @@ enum class TipFileStatus { Loaded, NotFound, Unreadable };
 struct TipFileLoad {
   TipFileStatus status;
   std::string reason;  // why an existing file could not be read
+  std::string path;    // the file found, when there was one
 };
 
 // A tip file is a few kilobytes. A bigger file than this is no tip file, and
@@ -42,9 +44,10 @@ class TipsOfTheDay {
   // changes; Loaded for a file without a line, too. A file that cannot be
   // read, or is too big to be a tip file, adds nothing.
   TipFileLoad LoadTips(std::string_view path);
-  // Loads TIPOFDAY.TXT from the program folder; without one the label
-  // explains where the file belongs.
-  TipFileLoad LoadFromFolder(std::string_view folder);
+  // Loads TIPOFDAY.TXT from the first of the folders that has one; without
+  // one the label explains where the file belongs.
+  TipFileLoad LoadFromFolders(const std::vector<std::string>& folders);
+  TipFileLoad LoadFromFolder(std::string_view folder) { return LoadFromFolders({std::string(folder)}); }
   // Draws a position from the whole list and shows the tip there.
   void ShowRandomTip();
 

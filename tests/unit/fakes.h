@@ -13,6 +13,7 @@
 
 #include "base/ansi_codec.h"
 #include "base/clock.h"
+#include "base/data_folders.h"
 #include "base/file_system.h"
 #include "base/message_boxes.h"
 #include "base/random_source.h"
@@ -164,6 +165,29 @@ struct FakeFileSystem : FileSystem {
   static bool Fail(FileError* error, std::string_view why) {
     if (error) error->description = why;
     return false;
+  }
+};
+
+// A program folder an administrator installed: it can be read, but no file
+// can be created or replaced in it. With userFolderFull the user's folder
+// refuses files too.
+struct ReadOnlyProgramFolder : FakeFileSystem, FolderAccess {
+  static constexpr std::string_view kProgram = "C:\\Program Files\\Quorvane";
+  static constexpr std::string_view kUser = "C:\\Users\\p\\AppData\\Local\\Quorvane";
+  bool userFolderFull = false;
+  std::vector<std::string> created;
+
+  bool AcceptsNewFiles(std::string_view folder) override { return folder != kProgram; }
+  void CreateFolder(std::string_view folder) override { created.emplace_back(folder); }
+  bool WriteAll(std::string_view path, std::string_view bytes, FileError* error) override {
+    return Takes(path, error) && FakeFileSystem::WriteAll(path, bytes, error);
+  }
+  bool Rename(std::string_view from, std::string_view to, FileError* error) override {
+    return Takes(to, error) && FakeFileSystem::Rename(from, to, error);
+  }
+  bool Takes(std::string_view path, FileError* error) {
+    return (path.starts_with(kUser) ? !userFolderFull : !path.starts_with(kProgram)) ||
+           Fail(error, "拒绝访问。");
   }
 };
 

@@ -182,7 +182,15 @@ TEST_F(TipUpdate, OnlyACompleteTwoHundredBodyWithinTheLimitReplacesTheFile) {
     http.response = response, journal.clear();
     Update();
     const bool replaced = !shownTip.empty();
-    EXPECT_EQ(journal, replaced ? "box:" + kSucceeded + " label:" + shownTip : "box:" + kFailed) << what;
+    // The network is blamed only for a failed download; a file that cannot
+    // be written is named with the reason.
+    const bool writeFailed = trouble == kDiskFull || trouble == kHeldOpen;
+    const std::string failure =
+        !writeFailed ? kFailed
+                     : "无法写入文件 C:\\Quorvane\\tipofday.txt\r\n\r\n" +
+                           std::string(trouble == kDiskFull ? "磁盘空间不足。"
+                                                            : "另一个程序正在使用此文件，进程无法访问。");
+    EXPECT_EQ(journal, replaced ? "box:" + kSucceeded + " label:" + shownTip : "box:" + failure) << what;
     EXPECT_EQ(files.files, (decltype(files.files){{kTipFile, replaced ? response.body : kOldFile}})) << what;
   }
   EXPECT_EQ(http.limit, kMaxTipFileBytes);
@@ -194,6 +202,43 @@ TEST_F(TipUpdate, FailedReloadComesAfterTheSuccessBox) {
   Update();
   EXPECT_EQ(boxes.shown, (Lines{kSucceeded, kFailed}));
   EXPECT_EQ(files.files.at(kTipFile), "新的一条\r\n");
+}
+
+// The program folder takes no files: the tips go to the user's folder.
+struct TipsOutsideTheProgramFolder : ::testing::Test {
+  testing::ReadOnlyProgramFolder files;
+  testing::ScriptedRandom random{{0.99f}};  // the newest tip
+  testing::RecordingLabel label;
+  testing::GbkCodec gbk;
+  TipsOfTheDay tips{files, gbk, random, label};
+  testing::RecordingBoxes boxes;
+  const DataFolders folders = ChooseDataFolders(files.kProgram, files.kUser, files);
+  const std::string shipped = std::string(files.kProgram) + "\\TIPOFDAY.TXT";
+  const std::string downloaded = std::string(files.kUser) + "\\tipofday.txt";
+
+  void Update(std::string body) {
+    testing::FakeHttpClient http;
+    http.response = Answer(200, std::move(body));
+    UpdateTipFile({http, files, boxes, tips, "http://tips.example.invalid/tipofday.txt", folders.writeTo});
+  }
+};
+
+TEST_F(TipsOutsideTheProgramFolder, ComeFromTheUserFolderFirstThenBesideTheProgram) {
+  files.files[shipped] = "shipped";
+  EXPECT_EQ(tips.LoadFromFolders(folders.readFrom).path, shipped);
+  Update("downloaded");
+  EXPECT_EQ(files.files.at(downloaded), "downloaded");
+  EXPECT_EQ(files.files.at(shipped), "shipped");
+  EXPECT_EQ(label.text, "downloaded");
+  EXPECT_EQ(tips.LoadFromFolders(folders.readFrom).path, std::string(files.kUser) + "\\TIPOFDAY.TXT");
+}
+
+TEST_F(TipsOutsideTheProgramFolder, WhenNeitherFolderTakesTheFileTheMessageNamesItAndTheOldOneStays) {
+  files.files[downloaded] = "old";
+  files.userFolderFull = true;
+  Update("new");
+  EXPECT_EQ(boxes.shown, Lines{"无法写入文件 " + downloaded + "\r\n\r\n拒绝访问。"});
+  EXPECT_EQ(files.files.at(downloaded), "old");
 }
 
 }  // namespace
