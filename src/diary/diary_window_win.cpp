@@ -20,8 +20,8 @@ constexpr int kLoggingControls[] = {ids::kDiaryNote, ids::kDiaryTaken, ids::kDia
 
 std::wstring KnownFolder(int csidl) {
   wchar_t path[MAX_PATH] = {};
-  // SHGetFolderPathW rather than the known-folder API, which Windows 7 has
-  // but older tool chains' import libraries describe differently.
+  // The CSIDL call serves every Windows the program runs on; nothing here
+  // needs the newer known-folder API.
   if (FAILED(SHGetFolderPathW(nullptr, csidl, nullptr, SHGFP_TYPE_CURRENT, path))) return {};
   return path;
 }
