@@ -15,8 +15,8 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
   if (size == 0) return 2;
   line[size - 1] = '\n';
   // An append is one write, even when two recorders run at once.
-  HANDLE file = CreateFileW(log, FILE_APPEND_DATA, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_ALWAYS, 0,
-                            nullptr);
+  HANDLE file = CreateFileW(log, FILE_APPEND_DATA, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_ALWAYS,
+                            0, nullptr);
   DWORD written = 0;
   const BOOL ok = WriteFile(file, line, size, &written, nullptr);
   CloseHandle(file);
