@@ -72,7 +72,7 @@ TEST_F(Tray, ClosingAfterTurningFromTheTipWindowToTheMainWindowHides) {
   WaitFor([&] { return Foreground(main); }, "the main window in front");
   PostMessageW(main, WM_CLOSE, 0, 0);
   WaitFor([&] { return !IsWindowVisible(main); }, "the main window to hide");
-  EXPECT_TRUE(IsWindow(main)) << "closed instead of hidden";
+  EXPECT_EQ(TrayIcons().size(), 1u) << "ended instead of hidden";
 }
 
 TEST_F(Tray, ExitWhileTheTipWindowIsInFrontEndsOnceTheTipWindowCloses) {
