@@ -124,17 +124,10 @@ std::string Text(HWND window) {
 }
 
 HWND Control(HWND parent, int id) {
-  std::pair<int, HWND> search{id, nullptr};
-  EnumChildWindows(  // all descendants, also those inside a picture box
-      parent,
-      [](HWND child, LPARAM state) {
-        auto& [wanted, found] = *reinterpret_cast<std::pair<int, HWND>*>(state);
-        found = GetDlgCtrlID(child) == wanted ? child : nullptr;
-        return found ? FALSE : TRUE;
-      },
-      reinterpret_cast<LPARAM>(&search));
-  if (!search.second) throw std::runtime_error("no control " + std::to_string(id));
-  return search.second;
+  // A direct child, or one inside a container such as a picture box.
+  for (HWND child = GetWindow(parent, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
+    if (HWND found = GetDlgCtrlID(child) == id ? child : GetDlgItem(child, id)) return found;
+  throw std::runtime_error("no control " + std::to_string(id));
 }
 
 std::string Text(HWND parent, int id) { return Text(Control(parent, id)); }

@@ -47,8 +47,7 @@ struct Scene {
 };
 
 TEST(Tips, ShowsTipsFromGbkAndUtf8Files) {
-  for (const std::string& file :
-       {Gbk(kOld + "\r\n" + kNew + "\r\n"), kOld + "\r\n" + kNew}) {
+  for (const std::string& file : {Gbk(kOld + "\r\n" + kNew + "\r\n"), kOld + "\r\n" + kNew}) {
     Scene scene(file);
     EXPECT_EQ(scene.Draw(2), (std::set<std::string>{kOld, kNew}));
   }
