@@ -348,7 +348,13 @@ void Quorvane::Choose(UINT buttonUp, const std::string& caption, const std::func
     if (view[4] == 0xFFFF || view[4] == 0) throw Flaky("the menu closed with nothing chosen");
     if (view[4] != wanted + 1)
       throw std::runtime_error("Enter chose " + items.at(view[4] - 1) + ", not " + caption);
-    WaitFor(effect, "what " + caption + " does");
+    // Wine now and then ends the menu without running the item that took
+    // Enter; nothing happens then, so the choice is made again.
+    try {
+      WaitFor(effect, "what " + caption + " does", 5s);
+    } catch (const std::runtime_error& e) {
+      throw Flaky(e.what());
+    }
   });
 }
 
