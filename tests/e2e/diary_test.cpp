@@ -93,7 +93,7 @@ TEST_F(Diary, ExportWritesTheWholeDiaryWhereTheSaveAsDialogSays) {
   WaitForFile(",missed,");
   Click(window, ids::kDiaryExport);
   const HWND saveAs = q.WaitForWindow(L"#32770");  // the dialog class of message boxes
-  constexpr int kFileName = 0x47C;     // cmb13, the file name box
+  constexpr int kFileName = 0x47C;                 // cmb13, the file name box
   EXPECT_EQ(Text(saveAs, kFileName), "用药记录.csv");
   const fs::path target = q.File("导出.csv");
   // The box is a ComboBoxEx: its own combo box holds the edit field.

@@ -103,13 +103,6 @@ void SetUserValue(const wchar_t* key, const std::optional<std::string>& text) {
   if (text) RegSetKeyValueW(HKEY_CURRENT_USER, key, L"Quorvane", REG_SZ, wide.c_str(), (wide.size() + 1) * 2);
 }
 
-HWND FindWindowOf(DWORD processId, const wchar_t* className) {
-  HWND window = nullptr;
-  for (DWORD owner = 0; (window = FindWindowExW(nullptr, window, className, nullptr));)
-    if (GetWindowThreadProcessId(window, &owner) && owner == processId && IsWindowVisible(window)) break;
-  return window;
-}
-
 LRESULT Send(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   DWORD_PTR result = 0;
   if (!SendMessageTimeoutW(window, message, wParam, lParam, SMTO_ABORTIFHUNG, 10'000, &result))
@@ -242,6 +235,13 @@ void Quorvane::WaitForEnd() const {
   WaitFor([&] { return Ended(); }, "the program to end");
 }
 
+HWND Quorvane::Window(const wchar_t* className) const {
+  HWND window = nullptr;
+  for (DWORD owner = 0; (window = FindWindowExW(nullptr, window, className, nullptr));)
+    if (GetWindowThreadProcessId(window, &owner) && owner == pid_ && IsWindowVisible(window)) break;
+  return window;
+}
+
 HWND Quorvane::WaitForWindow(const wchar_t* className) const {
   HWND found = nullptr;
   WaitFor([&] { return (found = Window(className)) != nullptr; }, "a window " + Utf8(className));
@@ -311,16 +311,6 @@ std::pair<std::vector<std::string>, int> Quorvane::ReadMenu(HWND menu) const {
        caption += wcslen(caption) + 1)
     items.push_back(Utf8(caption));
   return {items, view[1] - 1};
-}
-
-std::vector<std::string> Quorvane::MenuItems(UINT buttonUp) {
-  std::vector<std::string> items;
-  Retry([&] {
-    const HWND menu = OpenMenu(buttonUp, items);
-    PostKey(menu, VK_ESCAPE);
-    WaitFor([&] { return !IsWindowVisible(menu); }, "the menu to close on Esc");
-  });
-  return items;
 }
 
 void Quorvane::Choose(UINT buttonUp, const std::string& caption, const std::function<bool()>& effect) {

@@ -45,8 +45,6 @@ inline constexpr wchar_t kRunKey[] = L"Software\\Microsoft\\Windows\\CurrentVers
 std::optional<std::string> UserValue(const wchar_t* key);
 void SetUserValue(const wchar_t* key, const std::optional<std::string>& text);
 
-// The first visible top-level window of the process with this class, or null.
-HWND FindWindowOf(DWORD processId, const wchar_t* className);
 std::string Text(HWND window);
 HWND Control(HWND parent, int id);
 std::string Text(HWND parent, int id);
@@ -83,12 +81,11 @@ class Quorvane {
   fs::path File(const std::string& name) const { return folder_ / Wide(name); }
 
   void Start();
-  DWORD Pid() const { return pid_; }
   bool Ended() const;
   void WaitForEnd() const;
 
   // A visible top-level window of the program now, or null; or waiting for one.
-  HWND Window(const wchar_t* className) const { return FindWindowOf(pid_, className); }
+  HWND Window(const wchar_t* className) const;
   HWND WaitForWindow(const wchar_t* className) const;
   HWND Box() const { return Window(L"#32770"); }
   std::string AnswerBox() const;  // waits for a message box, presses OK, returns its text
@@ -98,8 +95,6 @@ class Quorvane {
   std::string Fields() const;
 
   void PostTray(UINT mouseMessage) const { PostMessageW(main_, 2025, 0, mouseMessage); }
-  // The captions of the menu a tray button opens; the menu is closed again.
-  std::vector<std::string> MenuItems(UINT buttonUp);
   // Opens the menu and chooses the item by keys until `effect` is seen.
   void Choose(UINT buttonUp, const std::string& caption, const std::function<bool()>& effect);
 
