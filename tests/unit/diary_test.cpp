@@ -144,15 +144,6 @@ TEST(DayFollowingReminder, RemindsOnceForEachLaterDay) {
   EXPECT_EQ(MillisecondsToMidnight(0, 0, 0, 0), 86'400'000);
 }
 
-struct FakeWindow : MainWindowHost {
-  RegimenValues Controls() const override { return {"强的松", "2006-05-22", "6", 0, 1, 1}; }  // every day
-  void Hide() override {}
-  void SetControls(const RegimenValues&) override {}
-  void AddTrayIcon() override {}
-  void SetTrayTip(std::string_view) override {}
-  void OpenTipWindow() override {}
-};
-
 // A box that stays open while the day moves on and the watch fires again.
 struct BoxOpenPastMidnight : testing::RecordingBoxes {
   std::function<void()> whileOpen;
@@ -164,7 +155,8 @@ struct BoxOpenPastMidnight : testing::RecordingBoxes {
 
 TEST(DayFollowingReminder, ShowsTheNewDaysBoxOnceAndNeverStacksOne) {
   testing::FixedClock clock({2006, 5, 22});
-  FakeWindow window;
+  testing::FakeMainWindow window;
+  window.controls.alternateDay = 0;  // every day a dose day
   BoxOpenPastMidnight boxes;
   DayFollowingReminder reminder(window, boxes, clock);
   reminder.StartToday();

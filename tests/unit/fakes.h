@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "app/main_window_host.h"
 #include "base/ansi_codec.h"
 #include "base/clock.h"
 #include "base/data_folders.h"
@@ -22,6 +23,8 @@
 #include "regimen/key_value_store.h"
 #include "tips/http_client.h"
 #include "tips/tips_of_the_day.h"
+#include "ui/control_ids.h"
+#include "ui/window_definitions.h"
 
 namespace quorvane::testing {
 
@@ -120,16 +123,18 @@ struct FakeHttpClient : HttpClient {
 
 // A program folder in memory. Like the real one it does not tell upper from
 // lower case. A file in `locked` is held open by another program: it cannot
-// be written or replaced. With `diskFull` every write fails and leaves the
-// file cut off, as a real one does.
-struct FakeFileSystem : FileSystem {
+// be written or replaced. A folder in `refusing` takes no new files, as
+// Program Files does for a standard user. With `diskFull` every write fails
+// and leaves the file cut off, as a real one does.
+struct FakeFileSystem : FileSystem, FolderAccess {
   struct IgnoringCase {
     bool operator()(const std::string& a, const std::string& b) const {
       return strcasecmp(a.c_str(), b.c_str()) < 0;
     }
   };
   std::map<std::string, std::string, IgnoringCase> files;
-  std::set<std::string, IgnoringCase> locked, unreadable;
+  std::set<std::string, IgnoringCase> locked, unreadable, refusing;
+  std::vector<std::string> created;
   bool diskFull = false;
   int reads = 0;
 
@@ -146,12 +151,12 @@ struct FakeFileSystem : FileSystem {
     return it->second;
   }
   bool WriteAll(std::string_view path, std::string_view bytes, FileError* error) override {
-    if (locked.contains(std::string(path))) return Fail(error, "另一个程序正在使用此文件，进程无法访问。");
+    if (!Takes(path, error)) return false;
     files[std::string(path)] = diskFull ? "" : std::string(bytes);
     return !diskFull || Fail(error, "磁盘空间不足。");
   }
   bool Rename(std::string_view from, std::string_view to, FileError* error) override {
-    if (locked.contains(std::string(to))) return Fail(error, "另一个程序正在使用此文件，进程无法访问。");
+    if (!Takes(to, error)) return false;
     files[std::string(to)] = files.at(std::string(from));
     files.erase(std::string(from));
     return true;
@@ -161,34 +166,39 @@ struct FakeFileSystem : FileSystem {
   bool CreateFolder(std::string_view path, FileError* error) override {
     return !Exists(path) || Fail(error, "当文件已存在时，无法创建该文件。");
   }
+  bool AcceptsNewFiles(std::string_view folder) override { return !refusing.contains(std::string(folder)); }
+  void CreateFolder(std::string_view folder) override { created.emplace_back(folder); }
 
+  bool Takes(std::string_view path, FileError* error) {
+    if (locked.contains(std::string(path))) return Fail(error, "另一个程序正在使用此文件，进程无法访问。");
+    return AcceptsNewFiles(path.substr(0, path.rfind('\\'))) || Fail(error, "拒绝访问。");
+  }
   static bool Fail(FileError* error, std::string_view why) {
     if (error) error->description = why;
     return false;
   }
 };
 
-// A program folder an administrator installed: it can be read, but no file
-// can be created or replaced in it. With userFolderFull the user's folder
-// refuses files too.
-struct ReadOnlyProgramFolder : FakeFileSystem, FolderAccess {
-  static constexpr std::string_view kProgram = "C:\\Program Files\\Quorvane";
-  static constexpr std::string_view kUser = "C:\\Users\\p\\AppData\\Local\\Quorvane";
-  bool userFolderFull = false;
-  std::vector<std::string> created;
+// The main window as start-up sees it. Its controls come from its table as
+// the real window makes them: text boxes show their caption, check boxes their
+// initial value. What start-up does to it goes into a journal.
+struct FakeMainWindow : MainWindowHost {
+  static std::string Text(int id) { return std::string(FindControl(kMainWindow, id)->caption); }
+  static int Box(int id) { return FindControl(kMainWindow, id)->initialValue; }
+  RegimenValues controls{Text(ids::kDrugName),    Text(ids::kStartDate),    Text(ids::kDose),
+                         Box(ids::kAlternateDay), Box(ids::kRemindAtStart), Box(ids::kTipsAtStartup)};
+  std::string journal;
+  bool failTrayIcon = false;
 
-  bool AcceptsNewFiles(std::string_view folder) override { return folder != kProgram; }
-  void CreateFolder(std::string_view folder) override { created.emplace_back(folder); }
-  bool WriteAll(std::string_view path, std::string_view bytes, FileError* error) override {
-    return Takes(path, error) && FakeFileSystem::WriteAll(path, bytes, error);
+  void Hide() override { Note(&journal, "hide"); }
+  RegimenValues Controls() const override { return controls; }
+  void SetControls(const RegimenValues& values) override { controls = values, Note(&journal, "set"); }
+  void AddTrayIcon() override {
+    if (failTrayIcon) throw std::runtime_error("no shell");
+    Note(&journal, "tray");
   }
-  bool Rename(std::string_view from, std::string_view to, FileError* error) override {
-    return Takes(to, error) && FakeFileSystem::Rename(from, to, error);
-  }
-  bool Takes(std::string_view path, FileError* error) {
-    return (path.starts_with(kUser) ? !userFolderFull : !path.starts_with(kProgram)) ||
-           Fail(error, "拒绝访问。");
-  }
+  void SetTrayTip(std::string_view tip) override { Note(&journal, "tip:" + std::string(tip)); }
+  void OpenTipWindow() override { Note(&journal, "tips"); }
 };
 
 }  // namespace quorvane::testing

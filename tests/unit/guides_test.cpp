@@ -42,21 +42,14 @@ TEST_F(Guide, AFileHeldOpenByTheViewerIsLeftAloneWhenIdenticalElseReported) {
   }
 }
 
-TEST(DataFolders, WritableProgramFolderIsUsedAloneAndNothingIsCreated) {
-  struct : FolderAccess {
-    bool AcceptsNewFiles(std::string_view) override { return true; }
-    void CreateFolder(std::string_view) override { FAIL() << "no folder is created"; }
-  } writable;
-  const DataFolders folders = ChooseDataFolders(kFolder, "C:\\Users\\p\\AppData\\Local\\Quorvane", writable);
-  EXPECT_EQ(folders.writeTo, kFolder);
-  EXPECT_EQ(folders.readFrom, std::vector<std::string>{std::string(kFolder)});
-}
-
-TEST(DataFolders, UnwritableProgramFolderSendsGuidesToTheCreatedUserFolder) {
-  testing::ReadOnlyProgramFolder files;
-  testing::RecordingShell shell;
-  const std::string user(files.kUser);
-  const DataFolders folders = ChooseDataFolders(files.kProgram, user, files);
+TEST_F(Guide, OnlyAnUnwritableProgramFolderSendsThemToTheCreatedUserFolder) {
+  const std::string user = "C:\\Users\\p\\AppData\\Local\\Quorvane";
+  const DataFolders alone = ChooseDataFolders(kFolder, user, files);
+  EXPECT_EQ(alone.writeTo, kFolder);
+  EXPECT_EQ(alone.readFrom, std::vector<std::string>{std::string(kFolder)});
+  EXPECT_EQ(files.created.size(), 0u);
+  files.refusing = {std::string(kFolder)};
+  const DataFolders folders = ChooseDataFolders(kFolder, user, files);
   EXPECT_EQ(files.created, std::vector<std::string>{user});
   EXPECT_EQ(WriteAndOpenGuide(kHandbook, kDocument, folders.writeTo, files, shell), std::nullopt);
   EXPECT_EQ(files.files.at(user + "\\tkw.chm"), kDocument);

@@ -89,23 +89,20 @@ TEST_F(TipWindow, EveryLoadAppendsTheFileAndAMissingFileExplainsWhereItBelongs) 
   EXPECT_EQ(tips.Tips().Count(), 6u);
 }
 
-TEST_F(TipWindow, UnreadableFileReportsWhyAndAddsNothing) {
-  files.files[kTipFile] = "tip";
+TEST_F(TipWindow, UnreadableOrOversizedFileIsReportedAndAddsNothing) {
   files.unreadable.insert(kTipFile);
-  const TipFileLoad load = tips.LoadFromFolder(kFolder);
-  EXPECT_EQ(load.status, TipFileStatus::Unreadable);
+  const std::pair<std::uint64_t, std::string> cases[] = {
+      {3, "Access is denied."}, {kMaxTipFileReadBytes + 1, "这个文件大于 64 MB，不是提示文件。"}};
+  for (const auto& [size, why] : cases) {
+    files.files[kTipFile] = std::string(size, 'x');
+    const TipFileLoad load = tips.LoadFromFolder(kFolder);
+    EXPECT_EQ(load.status, TipFileStatus::Unreadable);
+    EXPECT_EQ(UnreadableTipFileText(kTipFile, load.reason),
+              "无法读取提示文件 C:\\Quorvane\\TIPOFDAY.TXT\r\n\r\n" + why);
+  }
+  EXPECT_EQ(files.reads, 1);  // the oversized file is refused unread
   EXPECT_EQ(tips.Tips().Count(), 0u);
   EXPECT_EQ(label.text, "");
-  EXPECT_EQ(UnreadableTipFileText(kTipFile, load.reason),
-            "无法读取提示文件 C:\\Quorvane\\TIPOFDAY.TXT\r\n\r\nAccess is denied.");
-}
-
-TEST_F(TipWindow, FileOverSixtyFourMegabytesIsRefusedUnread) {
-  files.files[kTipFile] = std::string(kMaxTipFileReadBytes + 1, 'x');
-  const TipFileLoad load = tips.LoadFromFolder(kFolder);
-  EXPECT_EQ(files.reads, 0);
-  EXPECT_EQ(UnreadableTipFileText(kTipFile, load.reason),
-            "无法读取提示文件 C:\\Quorvane\\TIPOFDAY.TXT\r\n\r\n这个文件大于 64 MB，不是提示文件。");
 }
 
 // Hands out a body in pieces, failing after some bytes, and counts what was
@@ -150,8 +147,8 @@ struct TipUpdate : TipWindow {
     files.files[kTipFile] = kOldFile;
     tips.LoadFromFolder(kFolder);  // the open window: two tips, the first on show
   }
-  void Update() {
-    UpdateTipFile({http, files, boxes, tips, "http://tips.invalid/tipofday.txt", std::string(kFolder)});
+  void Update(std::string_view folder = kFolder) {
+    UpdateTipFile({http, files, boxes, tips, "http://tips.invalid/tipofday.txt", std::string(folder)});
   }
 };
 
@@ -205,38 +202,28 @@ TEST_F(TipUpdate, FailedReloadComesAfterTheSuccessBox) {
 }
 
 // The program folder takes no files: the tips go to the user's folder.
-struct TipsOutsideTheProgramFolder : ::testing::Test {
-  testing::ReadOnlyProgramFolder files;
-  testing::ScriptedRandom random{{0.99f}};  // the newest tip
-  testing::RecordingLabel label;
-  testing::GbkCodec gbk;
-  TipsOfTheDay tips{files, gbk, random, label};
-  testing::RecordingBoxes boxes;
-  const DataFolders folders = ChooseDataFolders(files.kProgram, files.kUser, files);
-  const std::string shipped = std::string(files.kProgram) + "\\TIPOFDAY.TXT";
-  const std::string downloaded = std::string(files.kUser) + "\\tipofday.txt";
-
-  void Update(std::string body) {
-    testing::FakeHttpClient http;
-    http.response = Answer(200, std::move(body));
-    UpdateTipFile({http, files, boxes, tips, "http://tips.example.invalid/tipofday.txt", folders.writeTo});
-  }
+struct TipsOutsideTheProgramFolder : TipUpdate {
+  const std::string user = "C:\\Users\\p\\AppData\\Local\\Quorvane", downloaded = user + "\\tipofday.txt";
+  void SetUp() override { files.refusing = {std::string(kFolder)}; }
+  DataFolders Folders() { return ChooseDataFolders(kFolder, user, files); }
 };
 
 TEST_F(TipsOutsideTheProgramFolder, ComeFromTheUserFolderFirstThenBesideTheProgram) {
-  files.files[shipped] = "shipped";
-  EXPECT_EQ(tips.LoadFromFolders(folders.readFrom).path, shipped);
-  Update("downloaded");
+  files.files[kTipFile] = "shipped";
+  EXPECT_EQ(tips.LoadFromFolders(Folders().readFrom).path, kTipFile);
+  http.response = Answer(200, "downloaded");
+  Update(Folders().writeTo);
   EXPECT_EQ(files.files.at(downloaded), "downloaded");
-  EXPECT_EQ(files.files.at(shipped), "shipped");
-  EXPECT_EQ(label.text, "downloaded");
-  EXPECT_EQ(tips.LoadFromFolders(folders.readFrom).path, std::string(files.kUser) + "\\TIPOFDAY.TXT");
+  EXPECT_EQ(files.files.at(kTipFile), "shipped");
+  EXPECT_EQ(label.text, "downloaded");  // r just below 1: the newest tip
+  EXPECT_EQ(tips.LoadFromFolders(Folders().readFrom).path, user + "\\TIPOFDAY.TXT");
 }
 
 TEST_F(TipsOutsideTheProgramFolder, WhenNeitherFolderTakesTheFileTheMessageNamesItAndTheOldOneStays) {
   files.files[downloaded] = "old";
-  files.userFolderFull = true;
-  Update("new");
+  files.refusing.insert(user);
+  http.response = Answer(200, "new");
+  Update(user);
   EXPECT_EQ(boxes.shown, Lines{"无法写入文件 " + downloaded + "\r\n\r\n拒绝访问。"});
   EXPECT_EQ(files.files.at(downloaded), "old");
 }
