@@ -5,12 +5,9 @@
 #include <gtest/gtest.h>
 
 #include "driver.h"
-#include "ui/control_ids.h"
 
 namespace e2e {
 namespace {
-
-namespace ids = quorvane::ids;
 
 const std::string kHeader =
     "\xEF\xBB\xBF"
@@ -23,11 +20,9 @@ fs::path DiaryFolder() {
 }
 
 std::string Today() {
-  SYSTEMTIME now{};
-  GetLocalTime(&now);
-  char text[16];
-  snprintf(text, sizeof text, "%04d-%02d-%02d", now.wYear, now.wMonth, now.wDay);
-  return text;
+  wchar_t text[16] = {};
+  GetDateFormatW(LOCALE_INVARIANT, 0, nullptr, L"yyyy-MM-dd", text, 16);
+  return Utf8(text);
 }
 
 class Diary : public testing::Test {

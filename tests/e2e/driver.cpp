@@ -210,14 +210,9 @@ Quorvane::Quorvane() {
 Quorvane::~Quorvane() {
   if (menuView_) UnmapViewOfFile(const_cast<wchar_t*>(menuView_));
   if (menuMapping_) CloseHandle(menuMapping_);
-  if (!process_) return;
-  TerminateProcess(process_, 1);
-  WaitForSingleObject(process_, 10'000);
-  CloseHandle(process_);
 }
 
-void Quorvane::Start() {
-  WaitFor([] { return TrayIcons().empty(); }, "the tray icon of an earlier test to go");
+std::shared_ptr<void> Quorvane::StartCopy() const {
   // As the logon entry starts it: the path quoted, another current folder.
   std::wstring commandLine = L"\"" + File("Quorvane.exe").wstring() + L"\"";
   STARTUPINFOW startup{sizeof startup};
@@ -226,11 +221,20 @@ void Quorvane::Start() {
                       &startup, &started))
     throw std::runtime_error("cannot start the program");
   CloseHandle(started.hThread);
-  process_ = started.hProcess;
-  pid_ = started.dwProcessId;
+  return {started.hProcess, [](HANDLE process) {
+            TerminateProcess(process, 1);
+            WaitForSingleObject(process, 10'000);
+            CloseHandle(process);
+          }};
 }
 
-bool Quorvane::Ended() const { return WaitForSingleObject(process_, 0) == WAIT_OBJECT_0; }
+void Quorvane::Start() {
+  WaitFor([] { return TrayIcons().empty(); }, "the tray icon of an earlier test to go");
+  process_ = StartCopy();
+  pid_ = GetProcessId(process_.get());
+}
+
+bool Quorvane::Ended() const { return WaitForSingleObject(process_.get(), 0) == WAIT_OBJECT_0; }
 void Quorvane::WaitForEnd() const {
   WaitFor([&] { return Ended(); }, "the program to end");
 }

@@ -81,6 +81,8 @@ class Quorvane {
   fs::path File(const std::string& name) const { return folder_ / Wide(name); }
 
   void Start();
+  // One more copy from the same folder; it is ended by force when let go.
+  std::shared_ptr<void> StartCopy() const;
   bool Ended() const;
   void WaitForEnd() const;
 
@@ -102,7 +104,7 @@ class Quorvane {
   HWND OpenMenu(UINT buttonUp, std::vector<std::string>& items);
   std::pair<std::vector<std::string>, int> ReadMenu(HWND menu) const;  // captions, selected item
   fs::path folder_;
-  HANDLE process_ = nullptr;
+  std::shared_ptr<void> process_;
   DWORD pid_ = 0;
   HWND main_ = nullptr;
   HANDLE menuMapping_ = nullptr;

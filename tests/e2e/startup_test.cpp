@@ -53,17 +53,9 @@ TEST(Startup, ASecondStartShowsTheRunningCopyAndEndsAtOnce) {
   WaitFor([&] { return !IsWindowVisible(main); }, "the main window to hide");
   SetUserValue(kRunKey, "as the first copy left it");
 
-  std::wstring commandLine = L"\"" + q.File("Quorvane.exe").wstring() + L"\"";
-  STARTUPINFOW startup{sizeof startup};
-  PROCESS_INFORMATION second{};
-  ASSERT_TRUE(CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                             &startup, &second));
+  const auto second = q.StartCopy();
   // A reminder box would hold the second copy.
-  const bool ended =
-      WaitForSingleObject(second.hProcess, static_cast<DWORD>(kPatience.count())) == WAIT_OBJECT_0;
-  if (!ended) TerminateProcess(second.hProcess, 1);
-  CloseHandle(second.hThread), CloseHandle(second.hProcess);
-  EXPECT_TRUE(ended) << "the second copy did not end";
+  EXPECT_EQ(WaitForSingleObject(second.get(), 10'000), WAIT_OBJECT_0) << "the second copy did not end";
   WaitFor([&] { return IsWindowVisible(main); }, "the running copy's main window to show");
   EXPECT_EQ(TrayIcons().size(), 1u);
   EXPECT_EQ(UserValue(kRunKey), "as the first copy left it");
