@@ -1,10 +1,9 @@
-// Start-up, closing, the window tables and the menus.
+// Start-up, closing, one copy at a time, failure reports and the window tables.
 #include <gtest/gtest.h>
 
 #include "app/single_instance.h"
 #include "app/startup.h"
 #include "base/failure_report.h"
-#include "commands/menu_definition.h"
 #include "fakes.h"
 #include "tray/tray_state.h"
 #include "ui/window_definitions.h"
@@ -141,19 +140,6 @@ TEST(FailureReport, NamesWhatFailedAndWhyAndTheProgramGoesOn) {
   EXPECT_EQ(boxes.shown, (std::vector<std::string>{"“每日一问”出错：内存不足。程序会继续运行。",
                                                    "托盘图标出错：x。程序会继续运行。",
                                                    "托盘图标出错：未知错误。程序会继续运行。"}));
-}
-
-TEST(Menus, EveryItemRunsItsCommandAndBothMenusCanExit) {
-  using enum MenuCommand;
-  // clang-format off
-  const std::pair<int, MenuCommand> cases[] = {
-      {2001, ShowMainWindow},   {2002, MedicationLog}, {2003, ShowTips},          {2004, Exit},
-      {2101, OpenGeneralGuide}, {2102, OpenHandbook},  {2103, OpenForumNewPosts}, {2104, OpenForum},
-      {2105, ShowOptions},      {2106, Exit}};
-  // clang-format on
-  for (const auto& [id, command] : cases)
-    EXPECT_EQ(FindMenuItem(id) ? FindMenuItem(id)->command : MenuCommand{-1}, command) << id;
-  EXPECT_EQ(FindMenuItem(2005), nullptr);
 }
 
 }  // namespace
