@@ -11,11 +11,11 @@ namespace e2e {
 const std::string kOld = "旧提示：按时服药。", kNew = "新提示：定期复诊。";
 const std::string kFailed = "更新失败！请检查网络连接或者联系Orvath。";
 
-// The program started with this tip file and its tip window open.
-struct Scene {
-  explicit Scene(const std::string& tipFile) {
+// The program started with one old tip and its tip window open.
+struct Tips : testing::Test {
+  void SetUp() override {
     SetUserValue(kRecordKey, "强的松|2006-05-22|6|2|1");
-    WriteBytes(q.File("TIPOFDAY.TXT"), tipFile);
+    WriteBytes(q.File("TIPOFDAY.TXT"), Gbk(kOld + "\r\n"));
     q.Start();
     q.WaitForMain();
     tips = q.WaitForWindow(L"QuorvaneTipWindow");
@@ -46,19 +46,18 @@ struct Scene {
   HWND tips = nullptr;
 };
 
-TEST(Tips, DownloadReplacesTheTipFileAndAddsItsTips) {
-  Scene scene(Gbk(kOld + "\r\n"));
-  const std::string request = scene.Update(), served = Gbk(kNew + "\r\n新提示：注意休息。\r\n");
+TEST_F(Tips, DownloadReplacesTheTipFileAndAddsItsTips) {
+  const std::string request = Update(), served = Gbk(kNew + "\r\n新提示：注意休息。\r\n");
   EXPECT_TRUE(request.starts_with("GET http://tips.quorvane.invalid") &&  // Wine may add ":80"
               request.ends_with("/dl/tipofday.txt HTTP/1.1"))
       << request;
-  scene.server.Reply(200, served);
-  EXPECT_EQ(scene.q.AnswerBox(), "更新成功");
-  EXPECT_TRUE(scene.TipFileAsBefore(served));
-  EXPECT_EQ(scene.Draw(3), (std::set<std::string>{kOld, kNew, "新提示：注意休息。"}));
+  server.Reply(200, served);
+  EXPECT_EQ(q.AnswerBox(), "更新成功");
+  EXPECT_TRUE(TipFileAsBefore(served));
+  EXPECT_EQ(Draw(3), (std::set<std::string>{kOld, kNew, "新提示：注意休息。"}));
 }
 
-TEST(Tips, FailedDownloadLeavesTheTipFileAsItWas) {
+TEST_F(Tips, FailedDownloadLeavesTheTipFileAsItWas) {
   const std::string old = Gbk(kOld + "\r\n"), good = Gbk(kNew + "\r\n");
   const struct {
     const char* name;
@@ -68,44 +67,41 @@ TEST(Tips, FailedDownloadLeavesTheTipFileAsItWas) {
   } failures[] = {{"404", 404, good},
                   {"cut off", 200, good, good.size() + 100},
                   {"over 4 MiB", 200, std::string(4 * 1024 * 1024 + 1, 'a')}};
-  Scene scene(old);
   for (const auto& failure : failures) {
     SCOPED_TRACE(failure.name);
-    scene.Update();
-    scene.server.Reply(failure.status, failure.body, failure.announced);
-    EXPECT_EQ(scene.q.AnswerBox(), kFailed);
-    EXPECT_TRUE(scene.TipFileAsBefore(old));
+    Update();
+    server.Reply(failure.status, failure.body, failure.announced);
+    EXPECT_EQ(q.AnswerBox(), kFailed);
+    EXPECT_TRUE(TipFileAsBefore(old));
   }
   {
     SCOPED_TRACE("the tip file held open, so the new one cannot take its place");
-    const auto held = HoldFile(scene.q.File("TIPOFDAY.TXT"), GENERIC_READ, FILE_SHARE_READ);
-    scene.Update();
-    scene.server.Reply(200, good);
+    const auto held = HoldFile(q.File("TIPOFDAY.TXT"), GENERIC_READ, FILE_SHARE_READ);
+    Update();
+    server.Reply(200, good);
     // A file that cannot be written is named with the reason, not blamed on the network.
-    const std::string box = scene.q.AnswerBox();
-    EXPECT_TRUE(box.starts_with("无法写入文件 " + Utf8(scene.q.File("tipofday.txt").wstring()) + "\r\n\r\n"))
+    const std::string box = q.AnswerBox();
+    EXPECT_TRUE(box.starts_with("无法写入文件 " + Utf8(q.File("tipofday.txt").wstring()) + "\r\n\r\n"))
         << box;
   }
-  EXPECT_TRUE(scene.TipFileAsBefore(old));
-  scene.server.Refuse();
-  Click(scene.tips, ids::kUpdateTips);
-  EXPECT_EQ(scene.q.AnswerBox(), kFailed) << "connection refused";
-  EXPECT_TRUE(scene.TipFileAsBefore(old));
+  EXPECT_TRUE(TipFileAsBefore(old));
+  server.Refuse();
+  Click(tips, ids::kUpdateTips);
+  EXPECT_EQ(q.AnswerBox(), kFailed) << "connection refused";
+  EXPECT_TRUE(TipFileAsBefore(old));
 }
 
-TEST(Tips, BusyWindowAnswersButTakesNoCommand) {
-  Scene scene(Gbk(kOld + "\r\n"));
-  scene.Update();  // and no reply yet
+TEST_F(Tips, BusyWindowAnswersButTakesNoCommand) {
+  Update();  // and no reply yet
   for (const int button : {ids::kUpdateTips, ids::kTipOk, ids::kNextTip})
-    EXPECT_FALSE(IsWindowEnabled(Control(scene.tips, button))) << button;
-  Send(scene.tips, WM_CLOSE);  // answered while the download waits, and refused
-  Send(scene.tips, WM_COMMAND, IDOK, reinterpret_cast<LPARAM>(Control(scene.tips, IDOK)));
-  EXPECT_TRUE(IsWindowVisible(scene.tips));
-  EXPECT_EQ(scene.q.Box(), nullptr);
-  scene.server.Reply(200, Gbk(kNew + "\r\n"));
-  EXPECT_EQ(scene.q.AnswerBox(), "更新成功");
-  WaitFor([&] { return IsWindowEnabled(Control(scene.tips, ids::kUpdateTips)); },
-          "the buttons enabled again");
+    EXPECT_FALSE(IsWindowEnabled(Control(tips, button))) << button;
+  Send(tips, WM_CLOSE);  // answered while the download waits, and refused
+  Send(tips, WM_COMMAND, IDOK, reinterpret_cast<LPARAM>(Control(tips, IDOK)));
+  EXPECT_TRUE(IsWindowVisible(tips));
+  EXPECT_EQ(q.Box(), nullptr);
+  server.Reply(200, Gbk(kNew + "\r\n"));
+  EXPECT_EQ(q.AnswerBox(), "更新成功");
+  WaitFor([&] { return IsWindowEnabled(Control(tips, ids::kUpdateTips)); }, "the buttons enabled again");
 }
 
 }  // namespace e2e
