@@ -1,7 +1,5 @@
 // "用药记录" from the tray: the window, the diary file it keeps and the
 // export; and the reminder that follows the day while the program runs.
-#include <shlobj.h>
-
 #include <gtest/gtest.h>
 
 #include "driver.h"
@@ -13,11 +11,7 @@ const std::string kHeader =
     "\xEF\xBB\xBF"
     "date,status,drug,dose,note,logged_at\r\n";
 
-fs::path DiaryFolder() {
-  wchar_t path[MAX_PATH] = {};
-  SHGetFolderPathW(nullptr, CSIDL_APPDATA, nullptr, SHGFP_TYPE_CURRENT, path);
-  return fs::path(path) / L"Quorvane";
-}
+fs::path DiaryFolder() { return fs::path(_wgetenv(L"APPDATA")) / L"Quorvane"; }
 
 std::string Today() {
   wchar_t text[16] = {};
@@ -33,7 +27,6 @@ class Diary : public testing::Test {
     q.Start();
     q.WaitForMain();
   }
-  void TearDown() override { fs::remove_all(DiaryFolder()); }
   HWND Open() {
     HWND window = nullptr;
     q.Choose(WM_LBUTTONUP, "用药记录", [&] {
