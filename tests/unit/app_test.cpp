@@ -30,7 +30,6 @@ TEST_F(Startup, RunsTheStepsInOrderAndSkipsAFailingOne) {
   const std::tuple<const char*, int, bool, std::string_view> cases[] = {
       {nullptr, 24, false, "hide set box:强的松6片，别忘记！ tray tip:Quorvane tips"},
       {"泼尼松|2006-05-22|4|3|1", 22, false, "hide set box:泼尼松4片，别忘记！ tray tip:Quorvane tips"},
-      {"泼尼松|2006-05-22|4|3|1", 23, false, "hide set tray tip:Quorvane tips"},
       {"a|2006-05-22|1|0|0", 22, false, "hide set tray tip:Quorvane"},
       {"a|2006-05-22|1|0|2", 22, false, "hide set tray tip:Quorvane"},  // grey
       {nullptr, 22, true, "hide box:强的松6片，别忘记！ tip:Quorvane tips"}
@@ -87,20 +86,12 @@ TEST(WindowDefinition, CreatesControlsInTabIndexOrderContainersFirst) {
   }
 }
 
-TEST(WindowDefinition, TwipsBecomePixelsAtTheWindowsDpiRoundedLikeMulDiv) {
-  const std::array<int, 3> cases[] = {{2985, 96, 199}, {2985, 144, 299},   {2985, 192, 398},
-                                      {15, 48, 1},     {7, 96, 0},         {8, 96, 1},
-                                      {-15, 48, -1},   {-20000, 96, -1333}};
-  for (const auto& [twips, dpi, pixels] : cases)
-    EXPECT_EQ(TwipsToPixels(twips, dpi), pixels) << twips << "@" << dpi;
-}
-
 TEST(WindowDefinition, ADpiChangeKeepsTheSizeTheUserGaveAResizableWindow) {
   // {window, resizable, client size now, DPI from, DPI to, client size after}
   const std::tuple<const WindowDefinition&, bool, PixelSize, int, int, PixelSize> cases[] = {
       {kTipWindow, true, {500, 300}, 96, 144, {750, 450}},
       {kTipWindow, true, {379, 207}, 144, 96, {253, 138}},
-      {kMainWindow, false, {250, 400}, 96, 144, {299, 470}}};  // fixed: its designed size
+      {kMainWindow, false, {250, 400}, 96, 144, {299, 470}}};  // fixed: its designed size, 298.5 rounded up
   for (const auto& [window, resizable, now, from, to, after] : cases)
     EXPECT_EQ(ClientSizeAfterDpiChange(window, resizable, now, from, to), after) << now.width;
 }
