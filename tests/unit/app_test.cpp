@@ -11,35 +11,23 @@
 namespace quorvane {
 namespace {
 
-using testing::Note;
-
-struct Startup : ::testing::Test {
-  testing::FakeMainWindow window;
-  testing::FakeStore store;
-  testing::RecordingBoxes boxes;
-  void Run(CivilDate today) {
-    boxes.journal = &window.journal;
-    RunStartup(window, {store, testing::GbkCodec{}, boxes, testing::FixedClock(today), "C:\\Q.exe"});
-  }
-};
-
-TEST_F(Startup, RunsTheStepsInOrderAndSkipsAFailingOne) {
+TEST(Startup, RunsTheStepsInOrderAndSkipsAFailingOne) {
   // {stored record or none, day of May 2006, broken, journal}; broken: the
   // registry cannot be read and the tray icon cannot be added.
-  // clang-format off
   const std::tuple<const char*, int, bool, std::string_view> cases[] = {
       {nullptr, 24, false, "hide set box:强的松6片，别忘记！ tray tip:Quorvane tips"},
       {"泼尼松|2006-05-22|4|3|1", 22, false, "hide set box:泼尼松4片，别忘记！ tray tip:Quorvane tips"},
       {"a|2006-05-22|1|0|0", 22, false, "hide set tray tip:Quorvane"},
       {"a|2006-05-22|1|0|2", 22, false, "hide set tray tip:Quorvane"},  // grey
-      {nullptr, 22, true, "hide box:强的松6片，别忘记！ tip:Quorvane tips"}
-  };
-  // clang-format on
+      {nullptr, 22, true, "hide box:强的松6片，别忘记！ tip:Quorvane tips"}};
   for (const auto& [record, day, broken, journal] : cases) {
-    store = {}, window = {};
+    testing::FakeMainWindow window;
+    testing::FakeStore store;
+    testing::RecordingBoxes boxes;
+    boxes.journal = &window.journal;
     if (record) store.PutText("Software", "Quorvane", record);
     store.throwOnRead = window.failTrayIcon = broken;
-    Run({2006, 5, day});
+    RunStartup(window, {store, testing::GbkCodec{}, boxes, testing::FixedClock({2006, 5, day}), "C:\\Q.exe"});
     EXPECT_EQ(window.journal, journal) << (record ? record : "no record");
     if (!record) EXPECT_EQ(window.controls, (RegimenValues{"强的松", "2006-05-22", "6", 1, 1, 1}));
   }
@@ -81,7 +69,7 @@ TEST(WindowDefinition, CreatesControlsInTabIndexOrderContainersFirst) {
   for (const auto& [window, expected] : cases) {
     std::string order;
     for (const ControlDefinition* control : CreationOrder(window))
-      Note(&order, std::string(TakesFocus(*control) ? "*" : "").append(control->name));
+      testing::Note(&order, std::string(TakesFocus(*control) ? "*" : "").append(control->name));
     EXPECT_EQ(order, expected);
   }
 }
