@@ -7,9 +7,7 @@
 namespace e2e {
 namespace {
 
-const std::string kHeader =
-    "\xEF\xBB\xBF"
-    "date,status,drug,dose,note,logged_at\r\n";
+const std::string kHeader = "\uFEFFdate,status,drug,dose,note,logged_at\r\n";  // with a byte order mark
 
 fs::path DiaryFolder() { return fs::path(_wgetenv(L"APPDATA")) / L"Quorvane"; }
 

@@ -9,9 +9,7 @@ namespace e2e {
 TEST(Startup, FirstStartWritesTheQuotedRunValueAndShowsTheWindowDefaults) {
   Quorvane q;
   q.Start();
-  // Whether the default start date makes today a dose day depends on the
-  // date: a reminder is answered unread here, and checked below with records
-  // whose answer is known.
+  // Today may be a dose day under the defaults: a reminder is answered unread.
   WaitFor([&] { return q.Box() || q.Window(L"QuorvaneMainWindow"); }, "a reminder or the main window");
   if (q.Box()) q.AnswerBox();
   q.WaitForMain();

@@ -10,9 +10,7 @@ namespace {
 
 constexpr char kFolder[] = "C:\\Users\\u\\AppData\\Roaming\\Quorvane";
 constexpr char kPath[] = "C:\\Users\\u\\AppData\\Roaming\\Quorvane\\doselog.csv";
-const std::string kHead =
-    "\xEF\xBB\xBF"
-    "date,status,drug,dose,note,logged_at\r\n";
+const std::string kHead = "\uFEFFdate,status,drug,dose,note,logged_at\r\n";  // with a byte order mark
 
 DiaryEntry Entry(CivilDate day, DoseStatus status, std::string note = "") {
   return {day, status, "强的松", "6", std::move(note), {day, 8, 5, 0}};
