@@ -8,6 +8,7 @@ packages=(
   fp-utils libchm-dev libchm-bin                       # compiled HTML Help guides
   g++-mingw-w64-x86-64 binutils-mingw-w64-x86-64       # the Windows program
   wine wine64 xvfb locales fonts-noto-cjk fonts-wine   # running it on Linux
+  clang libclang-rt-14-dev llvm                        # fuzz targets: libFuzzer, sanitizers, symbolizer
 )
 
 missing=()
