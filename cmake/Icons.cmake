@@ -6,8 +6,7 @@ set(icon_sources
   ${PROJECT_SOURCE_DIR}/resources/icons/tip.icon)
 
 # The output names follow from the "icon" and "image" lines of each source;
-# reading them here keeps the sources the only list of sizes. The icon checks
-# in tests/assets/icons depend on QUORVANE_ICON_FILES too.
+# reading them here keeps the sources the only list of sizes.
 set(QUORVANE_ICON_FILES ${QUORVANE_ASSETS_DIR}/icons.rc)
 foreach(source ${icon_sources})
   set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${source})

@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds everything and runs every test: the unit
 # and asset tests natively, then the end-to-end tests of Quorvane.exe under
-# Wine (each with its own Xvfb display and Wine prefix under build/win), and
-# last a short run of the fuzz targets.
+# Wine (one Xvfb display and one Wine prefix for the run, under build/win),
+# and last a short run of the fuzz targets.
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 

@@ -71,7 +71,7 @@ void MainWindow::OnLoad() {
 void MainWindow::ShowAfterStartup() {
   PlaceOnScreen();
   ShowModeless();
-  SetFromTray(false);
+  MainWindowTrayState().OnShownByUser();
 }
 
 RegimenValues MainWindow::Controls() const {
@@ -118,7 +118,7 @@ void MainWindow::SaveRecord() {
 void MainWindow::OnClose() {
   // Closing only hides the window, unless the user came through the tray:
   // then the icon goes and the program ends with its last window.
-  if (FromTray()) {
+  if (MainWindowTrayState().OnClose() == TrayState::CloseAction::Exit) {
     RemoveTrayIcon();
     Unload();
   } else {
@@ -128,10 +128,9 @@ void MainWindow::OnClose() {
 
 void MainWindow::OnActivate(bool active, HWND other) {
   Form::OnActivate(active, other);
-  // Coming back from another window of this program counts as the user
-  // turning to the main window; switching in from another program does not.
-  if (active && other && GetWindowThreadProcessId(other, nullptr) == GetCurrentThreadId())
-    SetFromTray(false);
+  if (!active) return;
+  const bool fromOwnWindow = other && GetWindowThreadProcessId(other, nullptr) == GetCurrentThreadId();
+  MainWindowTrayState().OnActivated(fromOwnWindow);
 }
 
 void MainWindow::RunMenuCommand(int id) {
@@ -139,7 +138,7 @@ void MainWindow::RunMenuCommand(int id) {
   if (!item) return;
   switch (item->command) {
     case MenuCommand::ShowMainWindow:
-      SetFromTray(false);
+      MainWindowTrayState().OnShownByUser();
       ShowModeless();
       break;
     case MenuCommand::MedicationLog:

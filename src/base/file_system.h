@@ -17,11 +17,17 @@ class FileSystem {
   virtual bool Exists(std::string_view path) = 0;
   // The whole content, or nothing with the reason in *error.
   virtual std::optional<std::string> ReadAll(std::string_view path, FileError* error) = 0;
-  // Creates or truncates the file and writes exactly these bytes.
+  // Creates or truncates the file and writes exactly these bytes through to
+  // the disk.
   virtual bool WriteAll(std::string_view path, std::string_view bytes, FileError* error) = 0;
-  // Writes a temporary file beside the target and renames it over the
-  // target in one step, so the old file stays whole if anything fails.
-  virtual bool ReplaceAtomically(std::string_view path, std::string_view bytes, FileError* error) = 0;
+  // Renames a file over another in one step.
+  virtual bool Rename(std::string_view from, std::string_view to, FileError* error) = 0;
+  virtual void Remove(std::string_view path) = 0;
+
+  // Writes "<path>.new" beside the target and renames it over the target, so
+  // the old file stays whole if anything fails; the temporary file is never
+  // left behind.
+  bool ReplaceAtomically(std::string_view path, std::string_view bytes, FileError* error);
 };
 
 }  // namespace quorvane

@@ -53,31 +53,17 @@ std::optional<std::string> WindowsFileSystem::ReadAll(std::string_view path, Fil
 bool WindowsFileSystem::WriteAll(std::string_view path, std::string_view bytes, FileError* error) {
   const UniqueFile file(CreateFileW(Widen(path).c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr,
                                     CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
-  if (!file || !WriteBytes(file.Get(), bytes)) return Fail(error);
+  if (!file || !WriteBytes(file.Get(), bytes) || !FlushFileBuffers(file.Get())) return Fail(error);
   return true;
 }
 
-bool WindowsFileSystem::ReplaceAtomically(std::string_view path, std::string_view bytes, FileError* error) {
-  const std::wstring target = Widen(path);
-  const std::wstring temporary = target + L".new";
-  bool written = false;
-  {
-    const UniqueFile file(CreateFileW(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                                      FILE_ATTRIBUTE_NORMAL, nullptr));
-    if (!file) return Fail(error);
-    written = WriteBytes(file.Get(), bytes) && FlushFileBuffers(file.Get());
-    if (!written) Fail(error);
-  }
-  if (!written) {
-    DeleteFileW(temporary.c_str());
-    return false;
-  }
-  if (!MoveFileExW(temporary.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
-    Fail(error);
-    DeleteFileW(temporary.c_str());
-    return false;
-  }
+bool WindowsFileSystem::Rename(std::string_view from, std::string_view to, FileError* error) {
+  if (!MoveFileExW(Widen(from).c_str(), Widen(to).c_str(),
+                   MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+    return Fail(error);
   return true;
 }
+
+void WindowsFileSystem::Remove(std::string_view path) { DeleteFileW(Widen(path).c_str()); }
 
 }  // namespace quorvane

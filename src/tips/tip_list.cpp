@@ -13,8 +13,7 @@ void TipList::DrawRandom(RandomSource& random) {
   const double r = random.NextUnit();
   const double n = static_cast<double>(tips_.size());
   const double position = std::floor(n * r + 1.0);
-  // A single-precision r just below 1 can round n × r up to n on lists of
-  // more than 2^24 tips; the position never leaves the list.
+  // Whatever the generator hands back, the position never leaves the list.
   currentIndex_ = static_cast<std::int32_t>(std::clamp(position, 1.0, std::max(n, 1.0)));
 }
 

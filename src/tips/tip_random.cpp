@@ -7,10 +7,8 @@ void TipRandom::Seed(std::uint64_t seed) {
   engine_.seed(sequence);
 }
 
-float TipRandom::NextUnit() {
-  // 24 random bits fill a float's mantissa exactly, so the result is never
-  // rounded up to 1 (the standard distributions may do that for float).
-  return static_cast<float>(engine_() >> 8) * 0x1p-24f;
-}
+float UnitFromBits(std::uint32_t bits) { return static_cast<float>(bits >> 8) * 0x1p-24f; }
+
+float TipRandom::NextUnit() { return UnitFromBits(static_cast<std::uint32_t>(engine_())); }
 
 }  // namespace quorvane

@@ -9,7 +9,7 @@ namespace {
 
 TrayOwner* g_trayWindow = nullptr;
 WNDPROC g_prevWndProc = nullptr;
-bool g_fromTray = false;
+TrayState g_trayState;
 NOTIFYICONDATAW g_trayData{};
 // Explorer broadcasts this when it (re)starts; the icon must then be added again.
 UINT g_taskbarCreated = 0;
@@ -38,11 +38,7 @@ LRESULT CALLBACK TrayWindowProc(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lPar
   }
   if (uMsg != kTrayCallbackMessage) return CallWindowProcW(g_prevWndProc, hWnd, uMsg, wParam, lParam);
 
-  g_fromTray = true;
-  SetForegroundWindow(g_trayWindow->Handle());
-  // Bringing the window forward may activate it from another window of the
-  // program, which clears the flag; the tray action still counts.
-  g_fromTray = true;
+  g_trayState.OnIconEvent([] { SetForegroundWindow(g_trayWindow->Handle()); });
   switch (LOWORD(lParam)) {
     case WM_LBUTTONUP:
       PopUp("mnuLeft");
@@ -86,7 +82,6 @@ void RemoveTrayIcon() {
   g_prevWndProc = nullptr;
 }
 
-bool FromTray() { return g_fromTray; }
-void SetFromTray(bool fromTray) { g_fromTray = fromTray; }
+TrayState& MainWindowTrayState() { return g_trayState; }
 
 }  // namespace quorvane

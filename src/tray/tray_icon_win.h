@@ -5,6 +5,8 @@
 
 #include <string_view>
 
+#include "tray/tray_state.h"
+
 namespace quorvane {
 
 // The icon reports its mouse events to the main window as this message,
@@ -28,9 +30,7 @@ void SetTrayTip(std::string_view tip);
 // Deletes the icon, then gives the window its own procedure back.
 void RemoveTrayIcon();
 
-// True when the user's latest action came through the tray icon: closing the
-// main window then ends the program instead of hiding it.
-bool FromTray();
-void SetFromTray(bool fromTray);
+// What the tray icon's events mean for closing the main window.
+TrayState& MainWindowTrayState();
 
 }  // namespace quorvane

@@ -1,13 +1,13 @@
 #pragma once
-// Fakes of the platform interfaces for the unit tests.
+// Fakes of the platform interfaces, shared by every unit test.
 #include <iconv.h>
+#include <strings.h>
 
 #include <algorithm>
 #include <map>
-#include <optional>
+#include <set>
 #include <stdexcept>
 #include <string>
-#include <utility>
 #include <vector>
 
 #include "base/ansi_codec.h"
@@ -23,221 +23,134 @@
 
 namespace quorvane::testing {
 
-inline std::string Iconv(const char* to, const char* from, std::string_view bytes) {
-  iconv_t cd = iconv_open(to, from);
-  std::string in(bytes), out(in.size() * 4 + 4, '\0');
-  char* inPtr = in.data();
-  char* outPtr = out.data();
+inline std::string Iconv(const char* to, const char* from, std::string in) {
+  std::string out(in.size() * 4 + 4, '\0');
+  char *inPtr = in.data(), *outPtr = out.data();
   std::size_t inLeft = in.size(), outLeft = out.size();
+  const iconv_t cd = iconv_open(to, from);
   iconv(cd, &inPtr, &inLeft, &outPtr, &outLeft);
   iconv_close(cd);
-  out.resize(out.size() - outLeft);
-  return out;
+  return out.substr(0, out.size() - outLeft);
 }
+inline std::string ToGbk(std::string_view utf8) { return Iconv("GBK", "UTF-8", std::string(utf8)); }
 
-// GBK through glibc's iconv, as a Chinese Windows would decode it.
-class GbkCodec : public AnsiCodec {
- public:
-  std::string ToUtf8(std::string_view ansiBytes) const override { return Iconv("UTF-8", "GBK", ansiBytes); }
+// GBK through glibc's iconv, as a Chinese Windows decodes it.
+struct GbkCodec : AnsiCodec {
+  std::string ToUtf8(std::string_view ansi) const override {
+    return Iconv("UTF-8", "GBK", std::string(ansi));
+  }
 };
 
-inline std::string ToGbk(std::string_view utf8) { return Iconv("GBK", "UTF-8", utf8); }
+// What happened, in order: entries separated by blanks.
+inline void Note(std::string* journal, std::string_view entry) {
+  if (!journal) return;
+  if (!journal->empty()) *journal += ' ';
+  *journal += entry;
+}
 
-class FakeStore : public KeyValueStore {
- public:
+struct FakeStore : KeyValueStore {
   std::map<std::pair<std::string, std::string>, StoredValue> values;
   long failWritesWith = 0;
   bool throwOnRead = false;
 
+  // Kept as REG_SZ is: UTF-16LE (this machine is little-endian) and a NUL.
   void PutText(std::string_view key, std::string_view name, std::string_view utf8) {
-    StoredValue value{true, {}};
-    for (const char16_t unit : Utf8ToUtf16(utf8)) {
-      value.data.push_back(static_cast<std::uint8_t>(unit & 0xFF));
-      value.data.push_back(static_cast<std::uint8_t>(unit >> 8));
-    }
-    value.data.push_back(0), value.data.push_back(0);
-    values[{std::string(key), std::string(name)}] = value;
+    const std::u16string text = Utf8ToUtf16(utf8) + u'\0';
+    const auto* bytes = reinterpret_cast<const std::uint8_t*>(text.data());
+    values[{std::string(key), std::string(name)}] = {true, {bytes, bytes + 2 * text.size()}};
   }
   std::string Text(std::string_view key, std::string_view name) const {
     const auto& data = values.at({std::string(key), std::string(name)}).data;
-    std::u16string text;
-    for (std::size_t i = 0; i + 1 < data.size(); i += 2)
-      text += static_cast<char16_t>(data[i] | (data[i + 1] << 8));
-    if (!text.empty() && text.back() == 0) text.pop_back();
-    return Utf16ToUtf8(text);
+    return Utf16ToUtf8({reinterpret_cast<const char16_t*>(data.data()), data.size() / 2 - 1});
   }
   std::optional<StoredValue> Read(std::string_view key, std::string_view name) override {
     if (throwOnRead) throw std::runtime_error("registry unavailable");
     const auto it = values.find({std::string(key), std::string(name)});
-    if (it == values.end()) return std::nullopt;
-    return it->second;
+    return it == values.end() ? std::nullopt : std::optional(it->second);
   }
   long WriteText(std::string_view key, std::string_view name, std::string_view utf8) override {
-    if (failWritesWith != 0) return failWritesWith;
-    PutText(key, name, utf8);
-    return 0;
+    if (failWritesWith == 0) PutText(key, name, utf8);
+    return failWritesWith;
   }
 };
 
-class RecordingBoxes : public MessageBoxes {
- public:
+struct RecordingBoxes : MessageBoxes {
   std::vector<std::string> shown;
-  std::vector<std::string>* journal = nullptr;
-  void Show(std::string_view text) override {
-    shown.emplace_back(text);
-    if (journal) journal->push_back("box:" + std::string(text));
-  }
+  std::string* journal = nullptr;
+  void Show(std::string_view t) override { shown.emplace_back(t), Note(journal, "box:" + shown.back()); }
 };
 
-class FixedClock : public Clock {
- public:
-  explicit FixedClock(CivilDate today) : today_(today) {}
-  CivilDate Today() const override { return today_; }
-
- private:
-  CivilDate today_;
+struct RecordingLabel : TipLabel {
+  std::string text;
+  std::string* journal = nullptr;
+  void SetText(std::string_view t) override { text = t, Note(journal, "label:" + text); }
 };
 
-// Plays back a fixed list of numbers, then repeats the last one.
-class ScriptedRandom : public RandomSource {
- public:
-  explicit ScriptedRandom(std::vector<float> values) : values_(std::move(values)) {}
-  float NextUnit() override {
-    const float value = values_[std::min(next_, values_.size() - 1)];
-    ++next_;
-    return value;
-  }
-
- private:
-  std::vector<float> values_;
-  std::size_t next_ = 0;
-};
-
-// Files in memory. A path listed in lockedPaths cannot be written, as when
-// another program holds the file open.
-class FakeFileSystem : public FileSystem {
- public:
-  std::map<std::string, std::string> files;
-  std::vector<std::string> lockedPaths;
-  std::vector<std::string> unreadablePaths;
-  int writes = 0;
-
-  bool Exists(std::string_view path) override { return files.contains(std::string(path)); }
-  std::optional<std::string> ReadAll(std::string_view path, FileError* error) override {
-    const auto it = files.find(std::string(path));
-    if (it == files.end() || IsListed(unreadablePaths, path)) {
-      if (error) error->description = "unreadable";
-      return std::nullopt;
-    }
-    return it->second;
-  }
-  bool WriteAll(std::string_view path, std::string_view bytes, FileError* error) override {
-    if (IsListed(lockedPaths, path)) {
-      if (error) error->description = "另一个程序正在使用此文件，进程无法访问。";
-      return false;
-    }
-    ++writes;
-    files[std::string(path)] = std::string(bytes);
-    return true;
-  }
-  bool ReplaceAtomically(std::string_view path, std::string_view bytes, FileError* error) override {
-    return WriteAll(path, bytes, error);
-  }
-
- private:
-  static bool IsListed(const std::vector<std::string>& list, std::string_view path) {
-    return std::find(list.begin(), list.end(), path) != list.end();
-  }
-};
-
-class RecordingShell : public ShellOpener {
- public:
+struct RecordingShell : ShellOpener {
   std::vector<std::string> opened;
   void Open(std::string_view target) override { opened.emplace_back(target); }
 };
 
-// A program folder in memory. Like the real one it does not tell upper from
-// lower case. A failing plain write leaves the file cut off, as a real one
-// does; a failing atomic replace leaves the old file whole.
-class MemoryFileSystem : public FileSystem {
- public:
-  bool failWrites = false;
+struct FixedClock : Clock {
+  CivilDate today;
+  explicit FixedClock(CivilDate date) : today(date) {}
+  CivilDate Today() const override { return today; }
+};
 
-  void Put(std::string_view path, std::string_view bytes) { files_[Key(path)] = std::string(bytes); }
-  void Remove(std::string_view path) { files_.erase(Key(path)); }
-  // The file stays there, but reading it fails.
-  void MakeUnreadable(std::string_view path) { unreadable_.insert(Key(path)); }
-  std::optional<std::string> Content(std::string_view path) const {
-    const auto it = files_.find(Key(path));
-    if (it == files_.end()) return std::nullopt;
+// Plays back a fixed list of numbers, then repeats the last one.
+struct ScriptedRandom : RandomSource {
+  std::vector<float> values;
+  std::size_t next = 0;
+  explicit ScriptedRandom(std::vector<float> list) : values(std::move(list)) {}
+  float NextUnit() override { return values[std::min(next++, values.size() - 1)]; }
+};
+
+// Answers every GET with the prepared response as it is.
+struct FakeHttpClient : HttpClient {
+  HttpResponse response;
+  std::size_t limit = 0;
+  HttpResponse Get(std::string_view, std::size_t maxBodyBytes) override {
+    return limit = maxBodyBytes, response;
+  }
+};
+
+// A program folder in memory. Like the real one it does not tell upper from
+// lower case. A file in `locked` is held open by another program: it cannot
+// be written or replaced. With `diskFull` every write fails and leaves the
+// file cut off, as a real one does.
+struct FakeFileSystem : FileSystem {
+  struct IgnoringCase {
+    bool operator()(const std::string& a, const std::string& b) const {
+      return strcasecmp(a.c_str(), b.c_str()) < 0;
+    }
+  };
+  std::map<std::string, std::string, IgnoringCase> files;
+  std::set<std::string, IgnoringCase> locked, unreadable;
+  bool diskFull = false;
+
+  bool Exists(std::string_view path) override { return files.contains(std::string(path)); }
+  std::optional<std::string> ReadAll(std::string_view path, FileError* error) override {
+    const auto it = files.find(std::string(path));
+    if (it == files.end()) return Fail(error, "The system cannot find the file specified."), std::nullopt;
+    if (unreadable.contains(it->first)) return Fail(error, "Access is denied."), std::nullopt;
     return it->second;
   }
-  std::size_t FileCount() const { return files_.size(); }
-
-  bool Exists(std::string_view path) override { return files_.contains(Key(path)); }
-  std::optional<std::string> ReadAll(std::string_view path, FileError* error) override {
-    if (unreadable_.contains(Key(path))) {
-      if (error) error->description = "Access is denied.";
-      return std::nullopt;
-    }
-    auto content = Content(path);
-    if (!content && error) error->description = "The system cannot find the file specified.";
-    return content;
-  }
   bool WriteAll(std::string_view path, std::string_view bytes, FileError* error) override {
-    if (failWrites) {
-      files_[Key(path)].clear();
-      if (error) error->description = "There is not enough space on the disk.";
-      return false;
-    }
-    Put(path, bytes);
+    if (locked.contains(std::string(path))) return Fail(error, "另一个程序正在使用此文件，进程无法访问。");
+    files[std::string(path)] = diskFull ? "" : std::string(bytes);
+    return !diskFull || Fail(error, "磁盘空间不足。");
+  }
+  bool Rename(std::string_view from, std::string_view to, FileError* error) override {
+    if (locked.contains(std::string(to))) return Fail(error, "另一个程序正在使用此文件，进程无法访问。");
+    files[std::string(to)] = files.at(std::string(from));
+    files.erase(std::string(from));
     return true;
   }
-  bool ReplaceAtomically(std::string_view path, std::string_view bytes, FileError* error) override {
-    if (failWrites) {
-      if (error) error->description = "There is not enough space on the disk.";
-      return false;
-    }
-    Put(path, bytes);
-    return true;
-  }
+  void Remove(std::string_view path) override { files.erase(std::string(path)); }
 
- private:
-  static std::string Key(std::string_view path) {
-    std::string key(path);
-    std::transform(key.begin(), key.end(), key.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-    return key;
-  }
-  std::map<std::string, std::string> files_;
-  std::set<std::string> unreadable_;
-};
-
-// Answers every GET with one prepared response, cut at the caller's limit
-// the way a real client stops reading.
-class FakeHttpClient : public HttpClient {
- public:
-  HttpResponse response;
-  std::vector<std::string> requested;
-
-  HttpResponse Get(std::string_view url, std::size_t maxBodyBytes) override {
-    requested.emplace_back(url);
-    HttpResponse answer = response;
-    if (answer.body.size() > maxBodyBytes) {
-      answer.body.resize(maxBodyBytes + 1);
-      answer.complete = false;
-    }
-    return answer;
-  }
-};
-
-class RecordingLabel : public TipLabel {
- public:
-  std::string text;
-  int changes = 0;
-  void SetText(std::string_view newText) override {
-    text = newText;
-    ++changes;
+  static bool Fail(FileError* error, std::string_view why) {
+    if (error) error->description = why;
+    return false;
   }
 };
 

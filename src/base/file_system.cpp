@@ -1,0 +1,12 @@
+#include "base/file_system.h"
+
+namespace quorvane {
+
+bool FileSystem::ReplaceAtomically(std::string_view path, std::string_view bytes, FileError* error) {
+  const std::string temporary = std::string(path) + ".new";
+  if (WriteAll(temporary, bytes, error) && Rename(temporary, path, error)) return true;
+  Remove(temporary);
+  return false;
+}
+
+}  // namespace quorvane

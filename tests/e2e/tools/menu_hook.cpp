@@ -1,0 +1,66 @@
+// quorvane_menuhook.dll: hooked into the program's thread by the driver, it
+// keeps the driver's file mapping up to date, since another process cannot
+// read a menu. Wide characters: [0] the item count and [1] the selected item
+// + 1 (0 for none) of the menu last asked for, [2] menu windows destroyed,
+// [3] keys a menu took, [4] the selected item + 1 when a menu took Enter,
+// then from [5] the captions, each ended by a NUL.
+#include <windows.h>
+
+#include <string>
+
+namespace {
+
+constexpr UINT kRead = WM_APP + 0x3768;
+
+template <typename Update>
+void WithView(Update update) {
+  const std::wstring name = L"QuorvaneE2E.Menu." + std::to_wstring(GetCurrentProcessId());
+  HANDLE mapping = OpenFileMappingW(FILE_MAP_WRITE, FALSE, name.c_str());
+  if (auto* view = mapping ? static_cast<wchar_t*>(MapViewOfFile(mapping, FILE_MAP_WRITE, 0, 0, 65536)) : nullptr) {
+    update(view);
+    UnmapViewOfFile(view);
+  }
+  if (mapping) CloseHandle(mapping);
+}
+
+// MN_GETHMENU answers only inside the process that owns the menu.
+HMENU MenuOf(HWND window) { return reinterpret_cast<HMENU>(SendMessageW(window, MN_GETHMENU, 0, 0)); }
+
+wchar_t SelectedPlusOne(HMENU menu) {
+  for (int i = 0; i < GetMenuItemCount(menu); ++i)
+    if (GetMenuState(menu, i, MF_BYPOSITION) & MF_HILITE) return static_cast<wchar_t>(i + 1);
+  return 0;
+}
+
+}  // namespace
+
+extern "C" __declspec(dllexport) LRESULT CALLBACK MenuHook(int code, WPARAM wParam, LPARAM lParam) {
+  const auto* call = reinterpret_cast<const CWPSTRUCT*>(lParam);
+  wchar_t className[8] = {};
+  if (code == HC_ACTION && GetClassNameW(call->hwnd, className, 8) && !wcscmp(className, L"#32768")) {
+    if (call->message == WM_DESTROY) WithView([](wchar_t* view) { ++view[2]; });
+    if (call->message == kRead) {
+      WithView([&](wchar_t* view) {
+        const HMENU menu = MenuOf(call->hwnd);
+        const int count = GetMenuItemCount(menu);
+        wchar_t* caption = view + 5;
+        for (int i = 0; i < count; ++i) caption += GetMenuStringW(menu, i, caption, 256, MF_BYPOSITION) + 1;
+        view[1] = SelectedPlusOne(menu);
+        if (count >= 0) view[0] = static_cast<wchar_t>(count);
+      });
+    }
+  }
+  return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+// Sees each message a menu's modal loop takes.
+extern "C" __declspec(dllexport) LRESULT CALLBACK KeyHook(int code, WPARAM wParam, LPARAM lParam) {
+  const auto* message = reinterpret_cast<const MSG*>(lParam);
+  if (code == MSGF_MENU && message->message == WM_KEYDOWN) {
+    WithView([&](volatile wchar_t* view) {
+      if (message->wParam == VK_RETURN) view[4] = SelectedPlusOne(MenuOf(message->hwnd));
+      view[3] = view[3] + 1;  // last: the driver reads [4] once it sees this change
+    });
+  }
+  return CallNextHookEx(nullptr, code, wParam, lParam);
+}

@@ -1,0 +1,24 @@
+// quorvane_shellrecorder.exe: the test prefix's "open" command for http,
+// https and .chm. It appends its argument, as a UTF-8 line, to the file
+// named by QUORVANE_SHELL_LOG instead of opening anything.
+#include <windows.h>
+
+#include <shellapi.h>
+
+int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
+  int argc = 0;
+  wchar_t** argv = CommandLineToArgvW(GetCommandLineW(), &argc);
+  wchar_t log[1024];
+  if (argc != 2 || !GetEnvironmentVariableW(L"QUORVANE_SHELL_LOG", log, 1024)) return 2;
+  char line[4096];
+  const int size = WideCharToMultiByte(CP_UTF8, 0, argv[1], -1, line, sizeof line, nullptr, nullptr);
+  if (size == 0) return 2;
+  line[size - 1] = '\n';
+  // An append is one write, even when two recorders run at once.
+  HANDLE file = CreateFileW(log, FILE_APPEND_DATA, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_ALWAYS, 0,
+                            nullptr);
+  DWORD written = 0;
+  const BOOL ok = WriteFile(file, line, size, &written, nullptr);
+  CloseHandle(file);
+  return ok ? 0 : 1;
+}

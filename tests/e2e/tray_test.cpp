@@ -1,0 +1,150 @@
+// The tray icon, its two menus, closing and hiding the main window, and the
+// dialog "找病友".
+#include "driver.h"
+
+#include <shellapi.h>
+
+#include <gtest/gtest.h>
+
+#include "ui/control_ids.h"
+
+namespace e2e {
+namespace {
+
+namespace ids = quorvane::ids;
+
+// No reminder, no tip window.
+class Tray : public testing::Test {
+ protected:
+  void SetUp() override {
+    SetUserValue(kRecordKey, "强的松|2006-05-22|6|2|0");
+    WriteBytes(q.File("TIPOFDAY.TXT"), Gbk("按时服药。\r\n"));
+    q.Start();
+    main = q.WaitForMain();
+  }
+  bool Foreground(HWND window) const { return GetForegroundWindow() == window; }
+
+  Quorvane q;
+  HWND main = nullptr;
+};
+
+TEST_F(Tray, MenusShowTheirItems) {
+  EXPECT_EQ(q.MenuItems(WM_LBUTTONUP), (std::vector<std::string>{"基本设置", "用药记录", "每日一问", "退出"}));
+  EXPECT_EQ(q.MenuItems(WM_RBUTTONUP), (std::vector<std::string>{"英国重症肌无力指南", "台湾重症肌无力指南",
+                                                                  "论坛新帖", "进入论坛", "找病友", "退出"}));
+}
+
+TEST_F(Tray, ExitFromTheLeftMenuRemovesTheIconAndEnds) {
+  q.Choose(WM_LBUTTONUP, "退出", [&] { return q.Ended(); });
+  WaitFor([] { return TrayIcons() == 0; }, "the tray icon to go");
+}
+
+TEST_F(Tray, ExitFromTheRightMenuEnds) { q.Choose(WM_RBUTTONUP, "退出", [&] { return q.Ended(); }); }
+
+TEST_F(Tray, ClosingHidesAndBasicSettingsShowsTheWindowAsItWasLeft) {
+  SetText(main, ids::kDose, "10");
+  const std::pair<const char*, std::function<void()>> ways[] = {
+      {"close request", [&] { PostMessageW(main, WM_CLOSE, 0, 0); }},
+      {"close box", [&] { PostMessageW(main, WM_SYSCOMMAND, SC_CLOSE, 0); }},
+      {"button 退出", [&] { Click(main, ids::kHide); }},
+  };
+  for (const auto& [name, close] : ways) {
+    SCOPED_TRACE(name);
+    WaitFor([&] { return Foreground(main); }, "the main window in front");
+    close();
+    WaitFor([&] { return !IsWindowVisible(main); }, "the main window to hide");
+    EXPECT_FALSE(q.Ended());
+    q.Choose(WM_LBUTTONUP, "基本设置", [&] { return IsWindowVisible(main) && Foreground(main); });
+    EXPECT_EQ(Text(main, ids::kDose), "10");
+  }
+}
+
+TEST_F(Tray, ClosingRightAfterATrayEventEnds) {
+  WaitFor([&] { return Foreground(main); }, "the main window in front");  // activation clears a tray event
+  q.PostTray(WM_MOUSEMOVE);
+  Click(main, ids::kHide);
+  q.WaitForEnd();
+}
+
+TEST_F(Tray, ClosingAfterTurningFromTheTipWindowToTheMainWindowHides) {
+  q.Choose(WM_LBUTTONUP, "每日一问", [&] { return FindWindowOf(q.Pid(), L"QuorvaneTipWindow"); });
+  const HWND tips = FindWindowOf(q.Pid(), L"QuorvaneTipWindow");
+  WaitFor([&] { return Foreground(tips); }, "the tip window in front");
+  SetForegroundWindow(main);  // as a click on the main window would
+  WaitFor([&] { return Foreground(main); }, "the main window in front");
+  PostMessageW(main, WM_CLOSE, 0, 0);
+  WaitFor([&] { return !IsWindowVisible(main); }, "the main window to hide");
+  EXPECT_TRUE(IsWindow(main)) << "closed instead of hidden";
+}
+
+TEST_F(Tray, ExitWhileTheTipWindowIsInFrontEndsOnceTheTipWindowCloses) {
+  q.Choose(WM_LBUTTONUP, "每日一问", [&] { return FindWindowOf(q.Pid(), L"QuorvaneTipWindow"); });
+  const HWND tips = FindWindowOf(q.Pid(), L"QuorvaneTipWindow");
+  WaitFor([&] { return Foreground(tips); }, "the tip window in front");
+  q.Choose(WM_RBUTTONUP, "退出", [&] { return !IsWindow(main); });
+  EXPECT_EQ(TrayIcons(), 0);
+  PostMessageW(tips, WM_CLOSE, 0, 0);
+  q.WaitForEnd();
+}
+
+TEST_F(Tray, IconComesBackWithItsTooltipWhenTheShellRestarts) {
+  NOTIFYICONDATAW icon{sizeof icon, main, 0};
+  ASSERT_TRUE(Shell_NotifyIconW(NIM_DELETE, &icon));  // what a crashed shell leaves
+  WaitFor([] { return TrayIcons() == 0; }, "the icon to go");
+  Send(main, RegisterWindowMessageW(L"TaskbarCreated"));
+  WaitFor([] { return TrayIcons() == 1; }, "the icon to come back");
+  HWND shown = nullptr;
+  for (HWND top = GetTopWindow(nullptr); top && !shown; top = GetWindow(top, GW_HWNDNEXT))
+    shown = FindWindowExW(top, nullptr, L"__winex11_tray_icon", nullptr);
+  RECT place{};
+  GetWindowRect(shown, &place);
+  std::wstring tip(64, L'\0');
+  Retry([&] {
+    // The pointer rests on the icon; the move Wine may or may not report for
+    // a jump of the pointer is posted to the icon's window instead.
+    SetCursorPos((place.left + place.right) / 2, (place.top + place.bottom) / 2);
+    PostMessageW(shown, WM_MOUSEMOVE, 0, MAKELPARAM((place.right - place.left) / 2, (place.bottom - place.top) / 2));
+    try {
+      WaitFor([&] {
+        const HWND tooltip = FindWindowW(L"tooltips_class32", nullptr);
+        return tooltip && IsWindowVisible(tooltip) &&
+               SendMessageW(tooltip, WM_GETTEXT, tip.size(), reinterpret_cast<LPARAM>(tip.data())) > 0;
+      }, "the icon's tooltip", 3s);
+    } catch (const std::runtime_error& e) {
+      throw Flaky(e.what());
+    }
+  });
+  EXPECT_STREQ(tip.c_str(), L"Quorvane");
+}
+
+TEST_F(Tray, ForumItemsOpenTheForumPages) {
+  q.Choose(WM_RBUTTONUP, "论坛新帖", [] { return ShellLog().size() == 1; });
+  q.Choose(WM_RBUTTONUP, "进入论坛", [] { return ShellLog().size() == 2; });
+  EXPECT_EQ(ShellLog(), (std::vector<std::string>{"http://forum.quorvane.invalid/qelmu/ShowBBS.asp",
+                                                  "http://forum.quorvane.invalid/qelmu"}));
+}
+
+TEST_F(Tray, OptionsDialogShowsItsNoticesAndCloses) {
+  HWND dialog = nullptr;
+  const auto open = [&] {
+    q.Choose(WM_RBUTTONUP, "找病友", [&] { return (dialog = FindWindowOf(q.Pid(), L"QuorvaneOptionsWindow")); });
+  };
+  open();
+  EXPECT_EQ(Text(dialog), "找病友");
+  Click(dialog, ids::kOptionsApply);
+  EXPECT_EQ(q.AnswerBox(), "在这里设置代码来设置选项 w/o 关闭对话框!");
+  EXPECT_TRUE(IsWindowVisible(dialog));
+  Click(dialog, ids::kOptionsOk);
+  EXPECT_EQ(q.AnswerBox(), "在这里放置代码来设置选项并且关闭对话框!");
+  WaitFor([&] { return !IsWindowVisible(dialog); }, "the dialog to close after OK");
+  for (const auto close : {+[](HWND d) { Click(d, IDCANCEL); },
+                           +[](HWND d) { PostMessageW(d, WM_SYSCOMMAND, SC_CLOSE, 0); }}) {
+    open();
+    close(dialog);
+    WaitFor([&] { return !IsWindowVisible(dialog); }, "the dialog to close");
+    EXPECT_EQ(q.Box(), nullptr);  // a notice would have held the dialog open
+  }
+}
+
+}  // namespace
+}  // namespace e2e

@@ -1,0 +1,136 @@
+// Start-up, closing, the window tables and the menus.
+#include <gtest/gtest.h>
+
+#include "app/startup.h"
+#include "commands/menu_definition.h"
+#include "fakes.h"
+#include "tray/tray_state.h"
+#include "ui/control_ids.h"
+#include "ui/window_definitions.h"
+
+namespace quorvane {
+namespace {
+
+using testing::Note;
+
+// The main window as start-up sees it. Its controls come from its table as
+// the real window makes them: text boxes show their caption, check boxes their
+// initial value. What start-up does to it goes into a journal.
+struct FakeMainWindow : MainWindowHost {
+  static std::string Text(int id) { return std::string(FindControl(kMainWindow, id)->caption); }
+  static int Box(int id) { return FindControl(kMainWindow, id)->initialValue; }
+  RegimenValues controls{Text(ids::kDrugName),    Text(ids::kStartDate),    Text(ids::kDose),
+                         Box(ids::kAlternateDay), Box(ids::kRemindAtStart), Box(ids::kTipsAtStartup)};
+  std::string journal;
+  bool failTrayIcon = false;
+
+  void Hide() override { Note(&journal, "hide"); }
+  RegimenValues Controls() const override { return controls; }
+  void SetControls(const RegimenValues& values) override { controls = values, Note(&journal, "set"); }
+  void AddTrayIcon() override {
+    if (failTrayIcon) throw std::runtime_error("no shell");
+    Note(&journal, "tray");
+  }
+  void SetTrayTip(std::string_view tip) override { Note(&journal, "tip:" + std::string(tip)); }
+  void OpenTipWindow() override { Note(&journal, "tips"); }
+};
+
+struct Startup : ::testing::Test {
+  FakeMainWindow window;
+  testing::FakeStore store;
+  testing::RecordingBoxes boxes;
+  void Run(CivilDate today) {
+    boxes.journal = &window.journal;
+    RunStartup(window, {store, testing::GbkCodec{}, boxes, testing::FixedClock(today), "C:\\Q.exe"});
+  }
+};
+
+TEST_F(Startup, WithoutAStoredRecordKeepsTheMainWindowsDefaults) {
+  Run({2006, 5, 23});
+  EXPECT_EQ(window.controls, (RegimenValues{"强的松", "2006-05-22", "6", 1, 1, 1}));
+  EXPECT_EQ(store.Text("Software\\Microsoft\\Windows\\CurrentVersion\\Run", "Quorvane"), "\"C:\\Q.exe\"");
+}
+
+TEST_F(Startup, RunsTheStepsInOrderAndSkipsAFailingOne) {
+  // {stored record or none, day of May 2006, broken, journal}; broken: the
+  // registry cannot be read and the tray icon cannot be added.
+  // clang-format off
+  const std::tuple<const char*, int, bool, std::string_view> cases[] = {
+      {nullptr, 24, false, "hide set box:强的松6片，别忘记！ tray tip:Quorvane tips"},
+      {"泼尼松|2006-05-22|4|3|1", 22, false, "hide set box:泼尼松4片，别忘记！ tray tip:Quorvane tips"},
+      {"泼尼松|2006-05-22|4|3|1", 23, false, "hide set tray tip:Quorvane tips"},
+      {"a|2006-05-22|1|0|0", 22, false, "hide set tray tip:Quorvane"},
+      {"a|2006-05-22|1|0|2", 22, false, "hide set tray tip:Quorvane"},  // grey
+      {nullptr, 22, true, "hide box:强的松6片，别忘记！ tip:Quorvane tips"}
+  };
+  // clang-format on
+  for (const auto& [record, day, broken, journal] : cases) {
+    store = {}, window = {};
+    if (record) store.PutText("Software", "Quorvane", record);
+    store.throwOnRead = window.failTrayIcon = broken;
+    Run({2006, 5, day});
+    EXPECT_EQ(window.journal, journal) << (record ? record : "no record");
+  }
+}
+
+TEST(TrayState, ClosingEndsTheProgramOnlyWhenTheLatestActionCameThroughTheTray) {
+  // i: a tray event; I: a tray event whose bringing the window forward
+  // activates it from the tip window; o: activated from the tip window;
+  // x: activated from another program; s: "基本设置".
+  using enum TrayState::CloseAction;
+  const std::pair<std::string_view, TrayState::CloseAction> cases[] = {
+      {"", Hide},  {"i", Exit},  {"io", Hide}, {"ix", Exit},
+      {"I", Exit}, {"is", Hide}, {"si", Exit}, {"ioi", Exit}};
+  for (const auto& [steps, close] : cases) {
+    TrayState tray;
+    for (const char step : steps) {
+      if (step == 'i') tray.OnIconEvent([] {});
+      if (step == 'I') tray.OnIconEvent([&] { tray.OnActivated(true); });
+      if (step == 'o' || step == 'x') tray.OnActivated(step == 'o');
+      if (step == 's') tray.OnShownByUser();
+    }
+    EXPECT_EQ(tray.OnClose(), close) << steps;
+  }
+}
+
+TEST(WindowDefinition, CreatesControlsInTabIndexOrderContainersFirst) {
+  // "*" marks a control that takes the focus.
+  const std::pair<const WindowDefinition&, std::string_view> cases[] = {
+      {kMainWindow,
+       "Label1(0) Label1(1) Label1(2) *Text1(0) *Text1(1) *Text1(2) *chkGrdf *chkKjtx *Command1 "
+       "*Command2 *chkLoadTipsAtStartup"},
+      {kTipWindow, "*cmdOK Picture1 *cmdNextTip *Command1 lblTipText Label1"},
+      {kOptionsDialog,
+       "*cmdOK *cmdCancel *cmdApply picOptions(1) picOptions(2) picOptions(3) fraSample2 "
+       "fraSample3 fraSample4"}};
+  for (const auto& [window, expected] : cases) {
+    std::string order;
+    for (const ControlDefinition* control : CreationOrder(window))
+      Note(&order, std::string(TakesFocus(*control) ? "*" : "").append(control->name));
+    EXPECT_EQ(order, expected);
+  }
+}
+
+TEST(WindowDefinition, TwipsBecomePixelsAtTheWindowsDpiRoundedLikeMulDiv) {
+  const std::array<int, 3> cases[] = {{2985, 96, 199}, {2985, 144, 299},   {2985, 192, 398},
+                                      {15, 48, 1},     {7, 96, 0},         {8, 96, 1},
+                                      {-15, 48, -1},   {-20000, 96, -1333}};
+  for (const auto& [twips, dpi, pixels] : cases)
+    EXPECT_EQ(TwipsToPixels(twips, dpi), pixels) << twips << "@" << dpi;
+}
+
+TEST(Menus, EveryItemRunsItsCommandAndBothMenusCanExit) {
+  using enum MenuCommand;
+  // clang-format off
+  const std::pair<int, MenuCommand> cases[] = {
+      {2001, ShowMainWindow},   {2002, MedicationLog}, {2003, ShowTips},          {2004, Exit},
+      {2101, OpenGeneralGuide}, {2102, OpenHandbook},  {2103, OpenForumNewPosts}, {2104, OpenForum},
+      {2105, ShowOptions},      {2106, Exit}};
+  // clang-format on
+  for (const auto& [id, command] : cases)
+    EXPECT_EQ(FindMenuItem(id) ? FindMenuItem(id)->command : MenuCommand{-1}, command) << id;
+  EXPECT_EQ(FindMenuItem(2005), nullptr);
+}
+
+}  // namespace
+}  // namespace quorvane

@@ -1,0 +1,190 @@
+// The tip window's logic: the tip file, the draw and "更新知识库".
+#include <gtest/gtest.h>
+
+#include "fakes.h"
+#include "tips/capped_body.h"
+#include "tips/tip_file.h"
+#include "tips/tip_list.h"
+#include "tips/tip_random.h"
+#include "tips/tip_texts.h"
+#include "tips/tip_update.h"
+
+namespace quorvane {
+namespace {
+
+using Lines = std::vector<std::string>;
+using testing::GbkCodec;
+using testing::ToGbk;
+
+TEST(TipFile, SplitsLinesAtCrLfAndLoneCr) {
+  // A final line end adds no tip, a line feed alone stays in the tip, a blank
+  // line is an empty tip, and nothing is trimmed.
+  // clang-format off
+  const std::pair<std::string_view, Lines> cases[] = {
+      {"", {}},                       {"one", {"one"}},               {"one\r\ntwo\r\n", {"one", "two"}},
+      {"one\rtwo\r", {"one", "two"}}, {"one\ntwo\n", {"one\ntwo\n"}}, {"a\n\rb", {"a\n", "b"}},
+      {"a\r\n\r\nb", {"a", "", "b"}}, {"\r\r\n\r", {"", "", ""}},     {" x \t\r\n", {" x \t"}}};
+  // clang-format on
+  for (const auto& [text, tips] : cases)
+    EXPECT_EQ(SplitTipLines(text), tips) << ::testing::PrintToString(text);
+}
+
+TEST(TipFile, ReadsUtf8WhenMarkedOrValidElseTheAnsiCodePage) {
+  const GbkCodec gbk;
+  // clang-format off
+  const std::pair<std::string, std::string> cases[] = {
+      {"\xEF\xBB\xBF强的松\r\n", "强的松\r\n"},               {"\xEF\xBB\xBF" "plain", "plain"},
+      {"\xEF\xBB\xBF" "a\xFF" "b", "a\uFFFD" "b"},            {"激素要按医嘱服用", "激素要按医嘱服用"},
+      {ToGbk("激素要按医嘱服用\r\n"), "激素要按医嘱服用\r\n"}, {ToGbk("强的松6片"), "强的松6片"},
+      {"\xC0\x80", gbk.ToUtf8("\xC0\x80")},                   {"\xED\xA0\x80", gbk.ToUtf8("\xED\xA0\x80")},
+      {"plain ASCII\r\n", "plain ASCII\r\n"}};
+  // clang-format on
+  for (const auto& [bytes, text] : cases)
+    EXPECT_EQ(DecodeTipFile(bytes, gbk), text) << ::testing::PrintToString(bytes);
+}
+
+TEST(TipList, DrawsFloorOfCountTimesRPlusOneWithinTheList) {
+  // The last two: an empty list draws 1, and a generator outside its range
+  // still draws from the list.
+  const float belowOne = std::nextafter(1.0f, 0.0f);
+  const std::tuple<std::size_t, float, std::int32_t> cases[] = {
+      {4, 0.0f, 1},     {4, 0.2499f, 1},        {4, 0.25f, 2}, {4, 0.75f, 4}, {4, belowOne, 4},
+      {1, belowOne, 1}, {1000, belowOne, 1000}, {0, 0.7f, 1},  {4, 1.0f, 4}};
+  for (const auto& [count, r, position] : cases) {
+    TipList list;
+    list.Append(Lines(count));
+    testing::ScriptedRandom random({r});
+    list.DrawRandom(random);
+    EXPECT_EQ(list.CurrentIndex(), position) << count << " tips, r = " << r;
+  }
+}
+
+TEST(TipRandom, TheLargestDrawStaysBelowOne) {
+  EXPECT_EQ(UnitFromBits(0xFFFF'FFFF), std::nextafter(1.0f, 0.0f));
+  EXPECT_EQ(UnitFromBits(0), 0.0f);
+}
+
+constexpr std::string_view kFolder = "C:\\Quorvane";
+const std::string kTipFile = "C:\\Quorvane\\TIPOFDAY.TXT";
+
+struct TipWindow : ::testing::Test {
+  testing::FakeFileSystem files;
+  testing::ScriptedRandom random{{0.0f, std::nextafter(1.0f, 0.0f)}};
+  testing::RecordingLabel label;
+  GbkCodec gbk;
+  TipsOfTheDay tips{files, gbk, random, label};
+};
+
+TEST_F(TipWindow, EveryLoadAppendsTheFileAndAMissingFileExplainsWhereItBelongs) {
+  files.files["c:\\quorvane\\tipofday.txt"] = ToGbk("第一条\r\n第二条\r\n第三条\r\n");  // any case
+  EXPECT_EQ(tips.LoadFromFolder(kFolder).status, TipFileStatus::Loaded);
+  EXPECT_EQ(label.text, "第一条");  // r = 0
+  tips.LoadFromFolder(kFolder);
+  EXPECT_EQ(label.text, "第三条");  // r just below 1 draws position 6
+  files.files.clear();              // deleted while the program runs
+  EXPECT_EQ(tips.LoadFromFolder(kFolder).status, TipFileStatus::NotFound);
+  EXPECT_EQ(label.text,
+            "文件 TIPOFDAY.TXT 没有被找到吗? \r\n\r\n"
+            "创建文本文件名为 TIPOFDAY.TXT 使用记事本每行写一条提示。 然后将它存放在应用程序所在的目录 ");
+  EXPECT_EQ(tips.Tips().Count(), 6u);
+}
+
+TEST_F(TipWindow, UnreadableFileReportsWhyAndAddsNothing) {
+  files.files[kTipFile] = "tip";
+  files.unreadable.insert(kTipFile);
+  const TipFileLoad load = tips.LoadFromFolder(kFolder);
+  EXPECT_EQ(load.status, TipFileStatus::Unreadable);
+  EXPECT_EQ(tips.Tips().Count(), 0u);
+  EXPECT_EQ(label.text, "");
+  EXPECT_EQ(UnreadableTipFileText(kTipFile, load.reason),
+            "无法读取提示文件 C:\\Quorvane\\TIPOFDAY.TXT\r\n\r\nAccess is denied.");
+}
+
+// Hands out a body in pieces, failing after some bytes, and counts what was
+// asked of it.
+struct PiecewiseSource : ByteSource {
+  std::size_t total, piece, failAfter, delivered = 0;
+  PiecewiseSource(std::size_t t, std::size_t p, std::size_t f) : total(t), piece(p), failAfter(f) {}
+  std::optional<std::size_t> Read(std::span<char> buffer) override {
+    if (delivered >= failAfter) return std::nullopt;
+    const std::size_t n = std::min({buffer.size(), piece, total - delivered});
+    delivered += n;
+    return n;
+  }
+};
+
+TEST(CappedBody, StopsOneBytePastTheLimit) {
+  constexpr std::size_t kLimit = 100'000, kNever = SIZE_MAX, kMB = 1 << 20;
+  using enum BodyEnd;
+  // clang-format off
+  const std::tuple<std::size_t, std::size_t, std::size_t, BodyEnd, std::size_t> cases[] = {
+      {0, 4096, kNever, Complete, 0},                   {kLimit, 7, kNever, Complete, kLimit},
+      {kLimit, kMB, kNever, Complete, kLimit},          {kLimit + 1, 4096, kNever, TooLarge, kLimit + 1},
+      {kLimit * 50, kMB, kNever, TooLarge, kLimit + 1}, {10'000, 1000, 3000, Broken, 3000}};
+  // clang-format on
+  for (const auto& [total, piece, failAfter, end, kept] : cases) {
+    PiecewiseSource source(total, piece, failAfter);
+    const CappedBody body = ReadCappedBody(source, kLimit);
+    EXPECT_EQ(body.end, end) << total;
+    EXPECT_EQ(body.bytes.size(), kept) << total;
+    EXPECT_LE(source.delivered, kLimit + 1) << total;
+  }
+}
+
+const std::string kOldFile = ToGbk("旧的一条\r\n旧的两条\r\n");
+const std::string kSucceeded(kTipUpdateSucceeded), kFailed(kTipUpdateFailed);
+HttpResponse Answer(int status, std::string body) { return {true, status, std::move(body), true}; }
+
+struct TipUpdate : TipWindow {
+  testing::FakeHttpClient http;
+  testing::RecordingBoxes boxes;
+  void SetUp() override {
+    files.files[kTipFile] = kOldFile;
+    tips.LoadFromFolder(kFolder);  // the open window: two tips, the first on show
+  }
+  void Update() {
+    UpdateTipFile({http, files, boxes, tips, "http://tips.invalid/tipofday.txt", std::string(kFolder)});
+  }
+};
+
+TEST_F(TipUpdate, OnlyACompleteTwoHundredBodyWithinTheLimitReplacesTheFile) {
+  // On success the served bytes replace the file and, once the box is closed,
+  // a tip is drawn from the list with the new tips. After a failure the old
+  // file is there byte for byte, and no other file.
+  const std::string tip = "新的一条", marked = "\xEF\xBB\xBF新的一条", limit(kMaxTipFileBytes, 'x');
+  enum Trouble { kNone, kDiskFull, kHeldOpen };
+  // clang-format off
+  const std::tuple<std::string_view, HttpResponse, Trouble, std::string> cases[] = {
+      {"200", Answer(200, marked), kNone, tip},      {"299 of exactly the limit", Answer(299, limit), kNone, limit},
+      {"refused connection", {}, kNone, ""},         {"transport failed, whole body", {false, 200, tip, true}, kNone, ""},
+      {"status 0", Answer(0, ""), kNone, ""},        {"404", Answer(404, "<html>Not Found</html>"), kNone, ""},
+      {"199", Answer(199, tip), kNone, ""},          {"300", Answer(300, tip), kNone, ""},
+      {"empty body", Answer(200, ""), kNone, ""},    {"body cut short", {true, 200, tip, false}, kNone, ""},
+      {"over the limit", Answer(200, limit + "x"), kNone, ""},
+      {"disk full", Answer(200, tip), kDiskFull, ""}, {"tip file held open", Answer(200, tip), kHeldOpen, ""}};
+  // clang-format on
+  std::string journal;
+  boxes.journal = label.journal = &journal;
+  for (const auto& [what, response, trouble, shownTip] : cases) {
+    files.files = {{kTipFile, kOldFile}};
+    files.diskFull = trouble == kDiskFull;
+    files.locked = trouble == kHeldOpen ? decltype(files.locked){kTipFile} : decltype(files.locked){};
+    http.response = response, journal.clear();
+    Update();
+    const bool replaced = !shownTip.empty();
+    EXPECT_EQ(journal, replaced ? "box:" + kSucceeded + " label:" + shownTip : "box:" + kFailed) << what;
+    EXPECT_EQ(files.files, (decltype(files.files){{kTipFile, replaced ? response.body : kOldFile}})) << what;
+  }
+  EXPECT_EQ(http.limit, kMaxTipFileBytes);
+}
+
+TEST_F(TipUpdate, FailedReloadComesAfterTheSuccessBox) {
+  http.response = Answer(200, "新的一条\r\n");
+  files.unreadable.insert(kTipFile);
+  Update();
+  EXPECT_EQ(boxes.shown, (Lines{kSucceeded, kFailed}));
+  EXPECT_EQ(files.files.at(kTipFile), "新的一条\r\n");
+}
+
+}  // namespace
+}  // namespace quorvane
