@@ -8,6 +8,8 @@ packages=(
   fp-utils libchm-dev libchm-bin                       # compiled HTML Help guides
   g++-mingw-w64-x86-64 binutils-mingw-w64-x86-64       # the Windows program
   wine wine64 xvfb locales fonts-noto-cjk fonts-wine   # running it on Linux
+  nsis python3                                         # the installer and the zip
+  faketime                                             # a midnight while it runs
   clang libclang-rt-14-dev llvm                        # fuzz targets: libFuzzer, sanitizers, symbolizer
 )
 

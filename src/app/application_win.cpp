@@ -18,6 +18,14 @@ void Application::OpenTipWindow(bool reportFailure) { tips_.Open(reportFailure);
 
 void Application::OpenOptionsDialog() { options_.Open(); }
 
+void Application::OpenMedicationLog() { diary_.Open(); }
+
+void Application::CloseSecondaryWindows() {
+  tips_.Close();
+  options_.Unload();
+  diary_.Unload();
+}
+
 int Application::Run() {
   main_.Load();  // runs the start-up sequence while the window is hidden
   if (!main_.IsLoaded()) return 1;
@@ -25,7 +33,7 @@ int Application::Run() {
 
   MSG message;
   while (GetMessageW(&message, nullptr, 0, 0) > 0) {
-    Form* forms[] = {&main_, &tips_, &options_};
+    Form* forms[] = {&main_, &tips_, &options_, &diary_};
     bool handled = false;
     for (Form* form : forms)
       if (!handled) handled = form->PreTranslateMessage(message);

@@ -1,6 +1,8 @@
 #include "app/main_window_win.h"
 
+#include "app/single_instance_win.h"
 #include "app/startup.h"
+#include "base/local_clock_win.h"
 #include "base/message_boxes_win.h"
 #include "base/program_folder_win.h"
 #include "base/text_win.h"
@@ -8,8 +10,7 @@
 #include "commands/shell_opener_win.h"
 #include "commands/web_links.h"
 #include "guides/guide_resources_win.h"
-#include "regimen/record.h"
-#include "regimen/regimen_store.h"
+#include "regimen/regimen_editing.h"
 #include "ui/control_ids.h"
 #include "ui/dpi_win.h"
 #include "ui/window_definitions.h"
@@ -19,15 +20,6 @@ namespace {
 
 constexpr int kApplicationIconId = 1;
 
-class LocalClock : public Clock {
- public:
-  CivilDate Today() const override {
-    SYSTEMTIME now{};
-    GetLocalTime(&now);
-    return {now.wYear, now.wMonth, now.wDay};
-  }
-};
-
 HMENU BuildPopup(const MenuDefinition& definition) {
   HMENU popup = CreatePopupMenu();
   for (const MenuItemDefinition& item : definition.items)
@@ -35,9 +27,10 @@ HMENU BuildPopup(const MenuDefinition& definition) {
   return popup;
 }
 
+// Owned, not shared: a shared icon keeps the size it was first loaded at.
 HICON LoadApplicationIcon(int size) {
   return static_cast<HICON>(LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(kApplicationIconId),
-                                       IMAGE_ICON, size, size, LR_SHARED));
+                                       IMAGE_ICON, size, size, 0));
 }
 
 }  // namespace
@@ -49,9 +42,26 @@ MainWindow::MainWindow(AppWindows& app) : Form(kMainWindow), app_(app) {
   for (const MenuDefinition* menu : {&kLeftMenu, &kRightMenu})
     AppendMenuW(menuBar_.Get(), MF_POPUP, reinterpret_cast<UINT_PTR>(BuildPopup(*menu)),
                 Widen(menu->caption).c_str());
-  const UINT dpi = DpiForSystem();
-  bigIcon_ = LoadApplicationIcon(SystemMetricForDpi(SM_CXICON, dpi));
-  smallIcon_ = LoadApplicationIcon(SystemMetricForDpi(SM_CXSMICON, dpi));
+  LoadIcons(DpiForSystem());
+}
+
+void MainWindow::LoadIcons(UINT dpi) {
+  if (dpi == iconDpi_) return;
+  iconDpi_ = dpi;
+  UniqueIcon forAltTab(LoadApplicationIcon(SystemMetricForDpi(SM_CXICON, dpi)));
+  UniqueIcon forTitleBar(LoadApplicationIcon(SystemMetricForDpi(SM_CXSMICON, dpi)));
+  // The window lets go of the old icons before they are destroyed.
+  if (HWND window = Handle()) {
+    SendMessageW(window, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(forAltTab.Get()));
+    SendMessageW(window, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(forTitleBar.Get()));
+  }
+  bigIcon_ = std::move(forAltTab);
+  smallIcon_ = std::move(forTitleBar);
+}
+
+HICON MainWindow::TrayIcon() {
+  if (HWND window = Handle()) LoadIcons(DpiForWindow(window));
+  return smallIcon_.Get();
 }
 
 HMENU MainWindow::MenuByName(std::string_view name) const {
@@ -65,7 +75,10 @@ void MainWindow::OnLoad() {
   LocalClock clock;
   SystemAnsiCodec ansi;
   WindowMessageBoxes boxes;
+  starting_ = true;
   RunStartup(*this, {store_, ansi, boxes, clock, Narrow(ProgramPath())});
+  starting_ = false;
+  dayWatch_.Start();
 }
 
 void MainWindow::ShowAfterStartup() {
@@ -111,8 +124,8 @@ void MainWindow::OnCommand(int id, int notification, HWND control) {
 }
 
 void MainWindow::SaveRecord() {
-  const long status = SaveRegimen(store_, BuildRegimen(Controls()));
-  WindowMessageBoxes(Handle()).Show(status == 0 ? "修改后的信息成功保存！" : "修改后的信息保存失败！");
+  WindowMessageBoxes boxes(Handle());
+  SaveEditedRegimen(Controls(), store_, boxes);
 }
 
 void MainWindow::OnClose() {
@@ -133,15 +146,41 @@ void MainWindow::OnActivate(bool active, HWND other) {
   MainWindowTrayState().OnActivated(fromOwnWindow);
 }
 
+void MainWindow::ShowFromTray() {
+  MainWindowTrayState().OnShownByUser();
+  ShowModeless();
+}
+
+void MainWindow::OnDestroyed() { LeaveTheOnlyCopy(); }
+
+LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == ShowMainWindowMessage()) {
+    // Another start of the program. During start-up the window is shown
+    // anyway once the sequence ends.
+    if (!starting_) ShowFromTray();
+    return kShowMainWindowAnswer;
+  }
+  if (message == exitMessage_ && exitMessage_ != 0) {
+    // Ends the program as "退出" from the tray does. The other windows go
+    // too: the installer or uninstaller that asks needs the process gone.
+    app_.CloseSecondaryWindows();
+    RemoveTrayIcon();
+    Unload();
+    return 0;
+  }
+  if (message == WM_DPICHANGED) LoadIcons(HIWORD(wParam));
+  return Form::HandleMessage(message, wParam, lParam);
+}
+
 void MainWindow::RunMenuCommand(int id) {
   const MenuItemDefinition* item = FindMenuItem(id);
   if (!item) return;
   switch (item->command) {
     case MenuCommand::ShowMainWindow:
-      MainWindowTrayState().OnShownByUser();
-      ShowModeless();
+      ShowFromTray();
       break;
     case MenuCommand::MedicationLog:
+      app_.OpenMedicationLog();
       break;
     case MenuCommand::ShowTips:
       app_.OpenTipWindow(true);

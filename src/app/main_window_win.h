@@ -1,6 +1,7 @@
 #pragma once
 // "Quorvane1.0": the regimen controls, the tray icon and its two menus.
 #include "app/app_windows.h"
+#include "app/day_watch_win.h"
 #include "app/main_window_host.h"
 #include "regimen/store_win.h"
 #include "tray/tray_icon_win.h"
@@ -26,25 +27,38 @@ class MainWindow : public Form, public MainWindowHost, public TrayOwner {
   // TrayOwner
   HWND Handle() const override { return Form::Handle(); }
   HMENU MenuByName(std::string_view name) const override;
-  HICON TrayIcon() const override { return smallIcon_; }
+  HICON TrayIcon() override;
   void RunMenuCommand(int id) override;
 
  protected:
   DWORD Style() const override { return WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU; }
-  HICON Icon() const override { return bigIcon_; }
+  HICON Icon() const override { return bigIcon_.Get(); }
+  HICON SmallIcon() const override { return smallIcon_.Get(); }
   void OnLoad() override;
   void OnCommand(int id, int notification, HWND control) override;
   void OnClose() override;
   void OnActivate(bool active, HWND other) override;
+  void OnDestroyed() override;
+  LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
  private:
   void SaveRecord();
+  // Brings the window back as "基本设置" does.
+  void ShowFromTray();
 
   AppWindows& app_;
   RegistryStore store_;
   UniqueMenu menuBar_;
-  HICON bigIcon_ = nullptr;
-  HICON smallIcon_ = nullptr;
+  // The application icon at the window's DPI, for the window and the tray.
+  void LoadIcons(UINT dpi);
+
+  UniqueIcon bigIcon_;
+  UniqueIcon smallIcon_;
+  UINT iconDpi_ = 0;
+  bool starting_ = false;
+  // The installer and the uninstaller send this to end a running copy.
+  const UINT exitMessage_ = RegisterWindowMessageW(L"Quorvane.Exit");
+  DayWatch dayWatch_{*this};
 };
 
 }  // namespace quorvane

@@ -11,6 +11,7 @@ struct CivilDate {
 };
 
 bool IsValidDate(const CivilDate& date);
+int DaysInMonth(int year, int month);
 // Days since 1970-01-01 in the proleptic Gregorian calendar.
 std::int64_t DaysSinceEpoch(const CivilDate& date);
 CivilDate DateFromDays(std::int64_t days);

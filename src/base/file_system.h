@@ -1,6 +1,7 @@
 #pragma once
-// Files in the program folder, as far as the program touches them. Paths
+// Files as far as the program touches them. Paths
 // are UTF-8; failures carry the system's description of what went wrong.
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -15,6 +16,9 @@ class FileSystem {
  public:
   virtual ~FileSystem() = default;
   virtual bool Exists(std::string_view path) = 0;
+  // The size of the file, or nothing when there is no file to measure; lets a
+  // caller refuse or compare a file before reading it.
+  virtual std::optional<std::uint64_t> FileSize(std::string_view path) = 0;
   // The whole content, or nothing with the reason in *error.
   virtual std::optional<std::string> ReadAll(std::string_view path, FileError* error) = 0;
   // Creates or truncates the file and writes exactly these bytes through to
@@ -23,6 +27,8 @@ class FileSystem {
   // Renames a file over another in one step.
   virtual bool Rename(std::string_view from, std::string_view to, FileError* error) = 0;
   virtual void Remove(std::string_view path) = 0;
+  // Creates the folder and any missing folders above it; true when it exists.
+  virtual bool CreateFolder(std::string_view path, FileError* error) = 0;
 
   // Writes "<path>.new" beside the target and renames it over the target, so
   // the old file stays whole if anything fails; the temporary file is never

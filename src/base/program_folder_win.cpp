@@ -2,6 +2,11 @@
 
 #include <windows.h>
 
+#include <shlobj.h>
+
+#include "base/file_system_win.h"
+#include "base/text_win.h"
+
 namespace quorvane {
 
 std::wstring ProgramPath() {
@@ -20,6 +25,14 @@ std::wstring ProgramFolder() {
   std::wstring path = ProgramPath();
   path.resize(path.find_last_of(L"\\/") == std::wstring::npos ? 0 : path.find_last_of(L"\\/"));
   return path;
+}
+
+DataFolders CurrentDataFolders() {
+  // SHGetFolderPathW rather than its successor: it is there on Windows 7.
+  wchar_t local[MAX_PATH] = L"";
+  SHGetFolderPathW(nullptr, CSIDL_LOCAL_APPDATA, nullptr, SHGFP_TYPE_CURRENT, local);
+  WindowsFileSystem files;
+  return ChooseDataFolders(Narrow(ProgramFolder()), Narrow(std::wstring(local) + L"\\Quorvane"), files);
 }
 
 }  // namespace quorvane

@@ -1,6 +1,8 @@
 #pragma once
 #include <string>
 
+#include "base/data_folders.h"
+
 namespace quorvane {
 
 // Full path of the running program file. Paths are always built from here,
@@ -8,5 +10,8 @@ namespace quorvane {
 std::wstring ProgramPath();
 // The folder that holds it, without a trailing separator.
 std::wstring ProgramFolder();
+// The folders for the guides and a downloaded tip file, decided anew at every
+// use: the program folder, or %LOCALAPPDATA%\Quorvane when that takes no files.
+DataFolders CurrentDataFolders();
 
 }  // namespace quorvane

@@ -22,6 +22,8 @@ class UniqueHandle {
 
   Handle Get() const { return handle_; }
   explicit operator bool() const { return handle_ != Traits::Invalid(); }
+  // Hands the handle over without closing it.
+  Handle Release() { return std::exchange(handle_, Traits::Invalid()); }
   void Reset(Handle handle = Traits::Invalid()) {
     if (handle_ != Traits::Invalid()) Traits::Close(handle_);
     handle_ = handle;
@@ -47,6 +49,10 @@ struct GdiObjectTraits {
   static HGDIOBJ Invalid() { return nullptr; }
   static void Close(HGDIOBJ object) { DeleteObject(object); }
 };
+struct IconTraits {
+  static HICON Invalid() { return nullptr; }
+  static void Close(HICON icon) { DestroyIcon(icon); }
+};
 struct MenuTraits {
   static HMENU Invalid() { return nullptr; }
   static void Close(HMENU menu) { DestroyMenu(menu); }
@@ -57,5 +63,6 @@ using UniqueKernelObject = UniqueHandle<HANDLE, KernelObjectTraits>;  // events,
 using UniqueKey = UniqueHandle<HKEY, RegistryKeyTraits>;
 using UniqueGdiObject = UniqueHandle<HGDIOBJ, GdiObjectTraits>;
 using UniqueMenu = UniqueHandle<HMENU, MenuTraits>;
+using UniqueIcon = UniqueHandle<HICON, IconTraits>;
 
 }  // namespace quorvane

@@ -11,7 +11,7 @@ namespace quorvane {
 
 struct GuideDocument {
   int resourceId;
-  std::string_view fileName;  // written beside the program
+  std::string_view fileName;  // written into the program's data folder
   std::string_view openName;  // the same file, as handed to the viewer
 };
 
@@ -20,12 +20,11 @@ inline constexpr GuideDocument kGeneralGuide{102, "\\qelmuEbook.chm", "\\qelmuEb
 // "台湾重症肌无力指南": the handbook "肌无力症手册".
 inline constexpr GuideDocument kHandbook{101, "\\tkw.chm", "\\tkw.CHM"};
 
-// Writes the document beside the program, unless the file there already holds
+// Writes the document into the folder, unless the file there already holds
 // exactly these bytes (a guide still open in the viewer can then be opened
 // again), and hands it to the viewer. Returns the message to show when the
 // file could not be written; nothing is opened then.
 std::optional<std::string> WriteAndOpenGuide(const GuideDocument& guide, std::string_view bytes,
-                                             std::string_view programFolder, FileSystem& files,
-                                             ShellOpener& shell);
+                                             std::string_view folder, FileSystem& files, ShellOpener& shell);
 
 }  // namespace quorvane

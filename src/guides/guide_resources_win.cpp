@@ -3,7 +3,6 @@
 #include "base/file_system_win.h"
 #include "base/message_boxes_win.h"
 #include "base/program_folder_win.h"
-#include "base/text_win.h"
 #include "commands/shell_opener_win.h"
 
 namespace quorvane {
@@ -31,7 +30,7 @@ void OpenGuide(const GuideDocument& guide, HWND window) {
   }
   WindowsFileSystem files;
   WindowShellOpener shell(window);
-  if (const auto problem = WriteAndOpenGuide(guide, bytes, Narrow(ProgramFolder()), files, shell))
+  if (const auto problem = WriteAndOpenGuide(guide, bytes, CurrentDataFolders().writeTo, files, shell))
     boxes.Show(*problem);
 }
 

@@ -1,7 +1,6 @@
 #include "options/options_dialog_win.h"
 
 #include "base/message_boxes_win.h"
-#include "options/dialog_placement.h"
 #include "ui/control_ids.h"
 #include "ui/window_definitions.h"
 
@@ -24,14 +23,6 @@ HWND OptionsDialog::Owner() const {
 void OptionsDialog::Open() {
   Load();
   ShowModeless();
-}
-
-void OptionsDialog::PlaceOnScreen() {
-  const SIZE size = WindowSize();
-  const Origin origin = CentredOrigin(GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN),
-                                      size.cx, size.cy);
-  SetWindowPos(Handle(), nullptr, origin.left, origin.top, 0, 0,
-               SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void OptionsDialog::OnCommand(int id, int notification, HWND control) {

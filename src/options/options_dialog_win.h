@@ -16,7 +16,6 @@ class OptionsDialog : public Form {
   DWORD Style() const override { return WS_POPUP | WS_CAPTION | WS_SYSMENU; }
   DWORD ExStyle() const override { return WS_EX_DLGMODALFRAME; }
   HWND Owner() const override;
-  void PlaceOnScreen() override;
   void OnCommand(int id, int notification, HWND control) override;
 
  private:

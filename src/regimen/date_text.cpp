@@ -71,9 +71,11 @@ std::optional<CivilDate> ParseDatePart(Cursor& in) {
     in.Take("日");
     date.month = *month, date.day = *day;
   } else {
+    // One separator, the same between year and month and between month and
+    // day: "2006-/5/22" and "2006-5/22" are not dates.
     std::string_view separator;
     for (const std::string_view candidate : {"-", "/", "."})
-      if (in.Take(candidate)) separator = candidate;
+      if (separator.empty() && in.Take(candidate)) separator = candidate;
     if (separator.empty()) return std::nullopt;
     const auto month = in.Number(1, 2);
     if (!month || !in.Take(separator)) return std::nullopt;

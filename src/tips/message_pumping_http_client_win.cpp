@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include <exception>
 #include <string>
 #include <thread>
 
@@ -33,8 +34,15 @@ HttpResponse MessagePumpingHttpClient::Get(std::string_view url, std::size_t max
   if (!done) return worker_.Get(url, maxBodyBytes);
 
   HttpResponse response;
+  std::exception_ptr failure;
+  // A thread that cannot start throws here, on the caller's thread.
   std::thread download([&, address = std::string(url)] {
-    response = worker_.Get(address, maxBodyBytes);
+    // An exception must not end the thread: it is handed to the caller.
+    try {
+      response = worker_.Get(address, maxBodyBytes);
+    } catch (...) {
+      failure = std::current_exception();
+    }
     SetEvent(done.Get());
   });
   bool quit = false;
@@ -46,6 +54,7 @@ HttpResponse MessagePumpingHttpClient::Get(std::string_view url, std::size_t max
   download.join();
   // A quit that arrived meanwhile belongs to the outer message loop.
   if (quit) PostQuitMessage(static_cast<int>(exitCode));
+  if (failure) std::rethrow_exception(failure);
   return response;
 }
 

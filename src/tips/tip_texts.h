@@ -13,6 +13,7 @@ inline constexpr std::string_view kTipFileName = "TIPOFDAY.TXT";
 inline constexpr std::string_view kDownloadedTipFileName = "tipofday.txt";
 
 inline constexpr std::string_view kTipUpdateSucceeded = "更新成功";
+inline constexpr std::string_view kTipFileTooLarge = "这个文件大于 64 MB，不是提示文件。";
 inline constexpr std::string_view kTipUpdateFailed = "更新失败！请检查网络连接或者联系Orvath。";
 
 // Shown in the tip label when there is no tip file: what it is and where to

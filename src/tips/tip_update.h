@@ -20,13 +20,14 @@ struct TipUpdateContext {
   MessageBoxes& boxes;
   TipsOfTheDay& tips;
   std::string downloadAddress;
-  std::string programFolder;
+  std::string folder;  // where the program writes its files
 };
 
 // Only a complete 2xx response with a body replaces the tip file, and it does
 // so in one step, so after any failure the old file is there byte for byte.
-// Then "更新成功" and the new tips are appended to the list; every failure,
-// a failed reload included, ends in the one failure box.
+// Then "更新成功" and the new tips are appended to the list. A file that
+// cannot be written is named with the system's reason; every other failure,
+// a failed reload or an exception included, ends in the one failure box.
 void UpdateTipFile(const TipUpdateContext& context);
 
 }  // namespace quorvane

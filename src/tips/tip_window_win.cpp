@@ -24,8 +24,6 @@ std::uint64_t TimerSeed() {
   return static_cast<std::uint64_t>(counter.QuadPart) ^ (GetTickCount64() << 32);
 }
 
-std::string TipFolder() { return Narrow(ProgramFolder()); }
-
 }  // namespace
 
 TipWindow::TipWindow() : Form(kTipWindow), tips_(files_, ansi_, random_, *this) {}
@@ -35,13 +33,18 @@ void TipWindow::Open(bool reportFailure) {
     Load();
     if (lastLoad_.status == TipFileStatus::Unreadable) {
       Unload();
-      if (reportFailure)
-        WindowMessageBoxes().Show(
-            UnreadableTipFileText(TipFilePath(TipFolder(), kTipFileName), lastLoad_.reason));
+      if (reportFailure) WindowMessageBoxes().Show(UnreadableTipFileText(lastLoad_.path, lastLoad_.reason));
       return;
     }
   }
   ShowModeless();
+}
+
+void TipWindow::Close() {
+  if (busy_)
+    closeWhenIdle_ = true;
+  else
+    Unload();
 }
 
 void TipWindow::PlaceOnScreen() {
@@ -59,7 +62,7 @@ void TipWindow::OnLoad() {
   SetWindowLongPtrW(tipText, GWL_STYLE, GetWindowLongPtrW(tipText, GWL_STYLE) | SS_NOPREFIX);
 
   random_.Seed(TimerSeed());
-  lastLoad_ = tips_.LoadFromFolder(TipFolder());
+  lastLoad_ = tips_.LoadFromFolders(CurrentDataFolders().readFrom);
 }
 
 void TipWindow::SetText(std::string_view text) { SetCaption(ids::kTipText, Widen(text)); }
@@ -86,13 +89,21 @@ void TipWindow::OnClose() {
 }
 
 void TipWindow::RunTipUpdate() {
-  SetBusy(true);
   WinInetHttpClient wininet(kDownloadTimeoutMilliseconds);
   MessagePumpingHttpClient http(wininet);
   WindowMessageBoxes boxes(Handle());
+  const TipUpdateContext context{
+      http, files_, boxes, tips_, TipsDownloadAddress(), CurrentDataFolders().writeTo};
+  // The update reports every failure itself, so the window is always given
+  // back.
+  SetBusy(true);
   random_.Seed(TimerSeed());
-  quorvane::UpdateTipFile({http, files_, boxes, tips_, TipsDownloadAddress(), TipFolder()});
+  quorvane::UpdateTipFile(context);
   SetBusy(false);
+  if (closeWhenIdle_) {
+    closeWhenIdle_ = false;
+    Unload();
+  }
 }
 
 void TipWindow::SetBusy(bool busy) {

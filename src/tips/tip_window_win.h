@@ -1,6 +1,7 @@
 #pragma once
-// "日积月累": a random tip from TIPOFDAY.TXT beside the program, another on
-// "下一条提示", and "更新知识库" to download a fresh tip file.
+// "日积月累": a random tip from TIPOFDAY.TXT (see CurrentDataFolders for
+// where it is looked for), another on "下一条提示", and "更新知识库" to
+// download a fresh tip file.
 #include "base/file_system_win.h"
 #include "base/text_win.h"
 #include "tips/tip_random.h"
@@ -18,6 +19,8 @@ class TipWindow : public Form, private TipLabel {
   // to the front. A tip file that exists but cannot be read is reported in a
   // message box when reportFailure is set; the window then stays closed.
   void Open(bool reportFailure);
+  // Unloads the window; during a download, as soon as the download is over.
+  void Close();
 
  protected:
   DWORD Style() const override { return WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_THICKFRAME; }
@@ -40,6 +43,7 @@ class TipWindow : public Form, private TipLabel {
   TipsOfTheDay tips_;
   TipFileLoad lastLoad_{TipFileStatus::NotFound, {}};
   bool busy_ = false;
+  bool closeWhenIdle_ = false;
   HWND focusBeforeBusy_ = nullptr;
 };
 

@@ -17,18 +17,23 @@ TipsOfTheDay::TipsOfTheDay(FileSystem& files, const AnsiCodec& ansi, RandomSourc
 
 TipFileLoad TipsOfTheDay::LoadTips(std::string_view path) {
   if (path.empty() || !files_.Exists(path)) return {TipFileStatus::NotFound, {}};
+  if (const auto size = files_.FileSize(path); size && *size > kMaxTipFileReadBytes)
+    return {TipFileStatus::Unreadable, std::string(kTipFileTooLarge)};
   FileError error;
   const auto bytes = files_.ReadAll(path, &error);
-  if (!bytes) return {TipFileStatus::Unreadable, error.description};
+  if (!bytes) return {TipFileStatus::Unreadable, error.description, std::string(path)};
   tips_.Append(SplitTipLines(DecodeTipFile(*bytes, ansi_)));
   ShowRandomTip();
-  return {TipFileStatus::Loaded, {}};
+  return {TipFileStatus::Loaded, {}, std::string(path)};
 }
 
-TipFileLoad TipsOfTheDay::LoadFromFolder(std::string_view folder) {
-  TipFileLoad load = LoadTips(TipFilePath(folder, kTipFileName));
-  if (load.status == TipFileStatus::NotFound) label_.SetText(MissingTipFileText());
-  return load;
+TipFileLoad TipsOfTheDay::LoadFromFolders(const std::vector<std::string>& folders) {
+  for (const std::string& folder : folders) {
+    TipFileLoad load = LoadTips(TipFilePath(folder, kTipFileName));
+    if (load.status != TipFileStatus::NotFound) return load;
+  }
+  label_.SetText(MissingTipFileText());
+  return {TipFileStatus::NotFound, {}, {}};
 }
 
 void TipsOfTheDay::ShowRandomTip() {

@@ -2,6 +2,8 @@
 
 #include <shellapi.h>
 
+#include "base/failure_report.h"
+#include "base/message_boxes_win.h"
 #include "base/text_win.h"
 
 namespace quorvane {
@@ -26,12 +28,21 @@ void PopUp(std::string_view menuName) {
   // Lets the menu close properly the next time the user clicks elsewhere.
   // https://learn.microsoft.com/windows/win32/api/winuser/nf-winuser-trackpopupmenu#remarks
   PostMessageW(window, WM_NULL, 0, 0);
-  if (chosen != 0) g_trayWindow->RunMenuCommand(chosen);
+  if (chosen == 0) return;
+  // A failing command is named by its caption.
+  wchar_t caption[64] = L"";
+  GetMenuStringW(menu, static_cast<UINT>(chosen), caption, static_cast<int>(std::size(caption)),
+                 MF_BYCOMMAND);
+  WindowMessageBoxes boxes(window);
+  RunReportingFailure("“" + Narrow(caption) + "”", boxes, [&] { g_trayWindow->RunMenuCommand(chosen); });
 }
 
-LRESULT CALLBACK TrayWindowProc(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam) {
+LRESULT HandleTrayMessage(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam) {
   if (uMsg == g_taskbarCreated && g_taskbarCreated != 0) {
     // Harmless when the icon still exists: NIM_ADD then fails and is ignored.
+    // Explorer also starts anew after a change of DPI, so the icon is loaded
+    // again at the DPI of now.
+    g_trayData.hIcon = g_trayWindow->TrayIcon();
     NOTIFYICONDATAW again = g_trayData;
     again.uFlags = NIF_MESSAGE | NIF_ICON | (again.szTip[0] ? NIF_TIP : 0);
     Shell_NotifyIconW(NIM_ADD, &again);
@@ -48,6 +59,14 @@ LRESULT CALLBACK TrayWindowProc(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lPar
       break;
   }
   return 0;
+}
+
+LRESULT CALLBACK TrayWindowProc(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam) {
+  // No exception may pass back into the system's code.
+  LRESULT result = 0;
+  WindowMessageBoxes boxes(hWnd);
+  RunReportingFailure("托盘图标", boxes, [&] { result = HandleTrayMessage(hWnd, uMsg, wParam, lParam); });
+  return result;
 }
 
 }  // namespace

@@ -20,7 +20,8 @@ class TrayOwner {
   virtual HWND Handle() const = 0;
   // The pop-up menus "mnuLeft" and "mnuRight".
   virtual HMENU MenuByName(std::string_view name) const = 0;
-  virtual HICON TrayIcon() const = 0;
+  // The small icon at the current DPI, loaded anew when the DPI changed.
+  virtual HICON TrayIcon() = 0;
   virtual void RunMenuCommand(int id) = 0;
 };
 

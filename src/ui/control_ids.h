@@ -36,4 +36,19 @@ inline constexpr int kOptionsSample2 = 1221;
 inline constexpr int kOptionsSample3 = 1222;
 inline constexpr int kOptionsSample4 = 1223;
 
+// Medication log "用药记录". Esc arrives as IDCANCEL.
+inline constexpr int kDiaryPreviousMonth = 1301;
+inline constexpr int kDiaryNextMonth = 1302;
+inline constexpr int kDiaryMonth = 1303;
+inline constexpr int kDiaryCalendar = 1304;
+inline constexpr int kDiaryLegend = 1305;
+inline constexpr int kDiaryDay = 1306;
+inline constexpr int kDiaryNoteLabel = 1307;
+inline constexpr int kDiaryNote = 1308;
+inline constexpr int kDiaryTaken = 1309;
+inline constexpr int kDiaryMissed = 1310;
+inline constexpr int kDiaryClear = 1311;
+inline constexpr int kDiaryExport = 1312;
+inline constexpr int kDiarySummary = 1313;
+
 }  // namespace quorvane::ids

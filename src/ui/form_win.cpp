@@ -4,7 +4,11 @@
 
 #include <algorithm>
 
+#include "base/failure_report.h"
+#include "base/message_boxes_win.h"
 #include "base/text_win.h"
+#include "options/dialog_placement.h"
+#include "ui/day_grid_win.h"
 #include "ui/dpi_win.h"
 #include "ui/picture_box_win.h"
 
@@ -47,13 +51,16 @@ ControlStyle StyleFor(const ControlDefinition& control) {
     case ControlKind::PictureBox:
       return {kPictureBoxClass, WS_CLIPCHILDREN,
               static_cast<DWORD>((control.flags & kSunken) ? WS_EX_CLIENTEDGE : 0)};
+    case ControlKind::DayGrid:
+      return {kDayGridClass, tabStop, WS_EX_CLIENTEDGE};
   }
   return {WC_STATICW, 0, 0};
 }
 
 }  // namespace
 
-Form::Form(const WindowDefinition& definition) : definition_(definition) {}
+Form::Form(const WindowDefinition& definition)
+    : definition_(definition), failureSubject_("“" + std::string(definition.caption) + "”窗口") {}
 
 Form::~Form() {
   if (window_) DestroyWindow(window_);
@@ -86,16 +93,16 @@ void Form::Load() {
     windowClass.lpszClassName = className.c_str();
     RegisterClassExW(&windowClass);
     RegisterPictureBoxClass();
+    RegisterDayGridClass();
   }
   CreateWindowExW(ExStyle(), className.c_str(), Widen(definition_.caption).c_str(), Style(), 0, 0,
                   0, 0, Owner(), nullptr, GetModuleHandleW(nullptr), this);
   if (!window_) return;
-  if (HICON icon = Icon()) {
-    SendMessageW(window_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon));
-    SendMessageW(window_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon));
-  }
+  if (HICON icon = Icon()) SendMessageW(window_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon));
+  if (HICON icon = SmallIcon()) SendMessageW(window_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon));
   CreateControls();
-  ApplyDpi(static_cast<int>(DpiForWindow(window_)));
+  const int dpi = static_cast<int>(DpiForWindow(window_));
+  ApplyDpi(dpi, {TwipsToPixels(definition_.clientWidth, dpi), TwipsToPixels(definition_.clientHeight, dpi)});
   PlaceOnScreen();
   OnLoad();
 }
@@ -117,7 +124,7 @@ void Form::CreateControls() {
   }
 }
 
-void Form::ApplyDpi(int dpi) {
+void Form::ApplyDpi(int dpi, PixelSize client) {
   dpi_ = dpi;
   font_.Reset(CreateMessageFont(dpi));
   const auto font = reinterpret_cast<WPARAM>(font_.Get());
@@ -140,25 +147,26 @@ void Form::ApplyDpi(int dpi) {
     SetWindowPos(child, nullptr, Scale(control.left), Scale(control.top), width, height,
                  SWP_NOZORDER | SWP_NOACTIVATE);
   }
-  const SIZE size = WindowSize();
+  const SIZE size = WindowSize(client);
   SetWindowPos(window_, nullptr, 0, 0, size.cx, size.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 SIZE Form::WindowSize() const {
-  RECT rect{0, 0, Scale(definition_.clientWidth), Scale(definition_.clientHeight)};
+  return WindowSize({Scale(definition_.clientWidth), Scale(definition_.clientHeight)});
+}
+
+SIZE Form::WindowSize(PixelSize client) const {
+  RECT rect{0, 0, client.width, client.height};
   AdjustWindowRectForDpi(rect, Style(), ExStyle(), static_cast<UINT>(dpi_));
   return {rect.right - rect.left, rect.bottom - rect.top};
 }
 
 void Form::PlaceOnScreen() {
-  // Centred on the work area of the monitor the window is on.
-  MONITORINFO monitor{sizeof(monitor)};
-  GetMonitorInfoW(MonitorFromWindow(window_, MONITOR_DEFAULTTOPRIMARY), &monitor);
+  // Centred on the screen, taskbar included: not on the work area.
   const SIZE size = WindowSize();
-  const RECT& work = monitor.rcWork;
-  SetWindowPos(window_, nullptr, work.left + (work.right - work.left - size.cx) / 2,
-               work.top + (work.bottom - work.top - size.cy) / 2, 0, 0,
-               SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  const Origin origin =
+      CentredOrigin(GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN), size.cx, size.cy);
+  SetWindowPos(window_, nullptr, origin.left, origin.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void Form::ShowModeless() {
@@ -241,7 +249,12 @@ LRESULT Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case DM_GETDEFID:
       return DefaultButtonId();
     case WM_DPICHANGED: {
-      ApplyDpi(HIWORD(wParam));
+      // A size the user gave the window goes with it to the new DPI.
+      RECT client{};
+      GetClientRect(window_, &client);
+      const int newDpi = HIWORD(wParam);
+      ApplyDpi(newDpi, ClientSizeAfterDpiChange(definition_, (Style() & WS_THICKFRAME) != 0,
+                                                {client.right, client.bottom}, dpi_, newDpi));
       const RECT* suggested = reinterpret_cast<const RECT*>(lParam);
       SetWindowPos(window_, nullptr, suggested->left, suggested->top, 0, 0,
                    SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
@@ -268,7 +281,12 @@ LRESULT CALLBACK Form::WindowProc(HWND window, UINT message, WPARAM wParam, LPAR
     if (g_onDestroy) g_onDestroy();
     return DefWindowProcW(window, message, wParam, lParam);
   }
-  return form->HandleMessage(message, wParam, lParam);
+  // No exception may pass back into the system's code.
+  LRESULT result = 0;
+  WindowMessageBoxes boxes(window);
+  RunReportingFailure(form->failureSubject_, boxes,
+                      [&] { result = form->HandleMessage(message, wParam, lParam); });
+  return result;
 }
 
 }  // namespace quorvane

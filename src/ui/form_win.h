@@ -4,6 +4,7 @@
 // Esc work as in a dialog.
 #include <windows.h>
 
+#include <string>
 #include <vector>
 
 #include "base/unique_handle_win.h"
@@ -42,8 +43,11 @@ class Form {
   virtual DWORD Style() const = 0;
   virtual DWORD ExStyle() const { return 0; }
   virtual HWND Owner() const { return nullptr; }
+  // The title bar shows the small icon; Alt+Tab the big one.
   virtual HICON Icon() const { return nullptr; }
-  // Places the sized window before it is first shown.
+  virtual HICON SmallIcon() const { return nullptr; }
+  // Places the sized window before it is first shown: centred on the screen
+  // unless the window says otherwise.
   virtual void PlaceOnScreen();
   virtual void OnLoad() {}
   virtual void OnCommand(int id, int notification, HWND control);
@@ -55,8 +59,10 @@ class Form {
 
   int Dpi() const { return dpi_; }
   int Scale(int twips) const { return TwipsToPixels(twips, dpi_); }
-  // The outer size of the window for its client area at the current DPI.
+  // The outer size of the window for its designed client area at the
+  // current DPI, or for the given one.
   SIZE WindowSize() const;
+  SIZE WindowSize(PixelSize client) const;
   void SetCaption(int id, const std::wstring& text);
   // 0, 1 or 2 for the program's three-state check boxes.
   int CheckValue(int id) const;
@@ -67,12 +73,14 @@ class Form {
  private:
   static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
   void CreateControls();
-  void ApplyDpi(int dpi);
+  // Lays the controls out at the DPI and gives the window this client size.
+  void ApplyDpi(int dpi, PixelSize client);
   HWND ContainerOf(const ControlDefinition& control) const;
   LRESULT DefaultButtonId() const;
 
   HWND window_ = nullptr;
   HWND lastFocus_ = nullptr;
+  std::string failureSubject_;  // how a failure box names the window
   int dpi_ = USER_DEFAULT_SCREEN_DPI;
   UniqueGdiObject font_;
 };

@@ -22,8 +22,7 @@ void AppendChildren(const WindowDefinition& window, int containerId,
 
 bool TakesFocus(const ControlDefinition& control) {
   if (control.flags & kNotTabStop) return false;
-  return control.kind != ControlKind::Label && control.kind != ControlKind::Frame &&
-         control.kind != ControlKind::PictureBox;
+  return control.kind != ControlKind::Label && control.kind != ControlKind::Frame;
 }
 
 int TwipsToPixels(int twips, int dpi) {
@@ -31,6 +30,17 @@ int TwipsToPixels(int twips, int dpi) {
   const std::int64_t product = static_cast<std::int64_t>(twips) * dpi;
   const std::int64_t half = 720;
   return static_cast<int>(product >= 0 ? (product + half) / 1440 : -((-product + half) / 1440));
+}
+
+PixelSize ClientSizeAfterDpiChange(const WindowDefinition& window, bool resizable, PixelSize current,
+                                   int oldDpi, int newDpi) {
+  if (!resizable || oldDpi <= 0)
+    return {TwipsToPixels(window.clientWidth, newDpi), TwipsToPixels(window.clientHeight, newDpi)};
+  // Rounded to the nearest pixel, as MulDiv does for sizes.
+  const auto scale = [&](int pixels) {
+    return static_cast<int>((static_cast<std::int64_t>(pixels) * newDpi + oldDpi / 2) / oldDpi);
+  };
+  return {scale(current.width), scale(current.height)};
 }
 
 std::vector<const ControlDefinition*> CreationOrder(const WindowDefinition& window) {

@@ -8,7 +8,9 @@
 
 namespace quorvane {
 
-enum class ControlKind { CheckBox, PushButton, TextBox, Label, PictureBox, Frame };
+// DayGrid: the program's own month calendar, 7 columns by a weekday row and
+// 6 weeks (ui/day_grid_win.h).
+enum class ControlKind { CheckBox, PushButton, TextBox, Label, PictureBox, Frame, DayGrid };
 
 enum ControlFlag : unsigned {
   kDefaultButton = 1u << 0,  // Enter presses it
@@ -41,13 +43,24 @@ struct WindowDefinition {
 
 int TwipsToPixels(int twips, int dpi);
 
+struct PixelSize {
+  int width, height;
+  friend bool operator==(const PixelSize&, const PixelSize&) = default;
+};
+
+// The client size after the window's DPI changed from oldDpi to newDpi. A
+// window the user may resize keeps the size they gave it, scaled; any other
+// window has its designed size at the new DPI.
+PixelSize ClientSizeAfterDpiChange(const WindowDefinition& window, bool resizable, PixelSize current,
+                                   int oldDpi, int newDpi);
+
 // Controls in the order to create them: the window's own controls first, by
 // tab index, then each container's children by tab index. Windows moves the
 // focus in creation order, so this order is the tab order.
 std::vector<const ControlDefinition*> CreationOrder(const WindowDefinition& window);
 
-// Labels, frames, picture boxes and controls marked kNotTabStop never take
-// the focus.
+// Labels, frames and controls marked kNotTabStop never take the focus; a
+// picture box does, like a button.
 bool TakesFocus(const ControlDefinition& control);
 
 const ControlDefinition* FindControl(const WindowDefinition& window, int id);

@@ -5,4 +5,5 @@ namespace quorvane {
 extern const WindowDefinition kMainWindow;
 extern const WindowDefinition kTipWindow;
 extern const WindowDefinition kOptionsDialog;
+extern const WindowDefinition kDiaryWindow;
 }  // namespace quorvane

@@ -62,5 +62,31 @@ TEST(Startup, UnreadableTipFileIsSkippedSilently) {
   EXPECT_EQ(FindWindowOf(q.Pid(), L"QuorvaneTipWindow"), nullptr);
 }
 
+TEST(Startup, ASecondStartShowsTheRunningCopyAndEndsAtOnce) {
+  SetUserValue(kRecordKey, "甲泼尼龙|1900-01-01|8|3|0");  // a reminder at every start
+  Quorvane q;
+  q.Start();
+  q.AnswerBox();
+  const HWND main = q.WaitForMain();
+  WaitFor([] { return TrayIcons() == 1; }, "the tray icon");
+  PostMessageW(main, WM_CLOSE, 0, 0);
+  WaitFor([&] { return !IsWindowVisible(main); }, "the main window to hide");
+  SetUserValue(kRunKey, "as the first copy left it");
+
+  std::wstring commandLine = L"\"" + q.File("Quorvane.exe").wstring() + L"\"";
+  STARTUPINFOW startup{sizeof startup};
+  PROCESS_INFORMATION second{};
+  ASSERT_TRUE(CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
+                             &second));
+  // A reminder box would hold the second copy.
+  const bool ended = WaitForSingleObject(second.hProcess, static_cast<DWORD>(kPatience.count())) == WAIT_OBJECT_0;
+  if (!ended) TerminateProcess(second.hProcess, 1);
+  CloseHandle(second.hThread), CloseHandle(second.hProcess);
+  EXPECT_TRUE(ended) << "the second copy did not end";
+  WaitFor([&] { return IsWindowVisible(main); }, "the running copy's main window to show");
+  EXPECT_EQ(TrayIcons(), 1);
+  EXPECT_EQ(UserValue(kRunKey), "as the first copy left it");
+}
+
 }  // namespace
 }  // namespace e2e

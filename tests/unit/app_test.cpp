@@ -1,7 +1,9 @@
 // Start-up, closing, the window tables and the menus.
 #include <gtest/gtest.h>
 
+#include "app/single_instance.h"
 #include "app/startup.h"
+#include "base/failure_report.h"
 #include "commands/menu_definition.h"
 #include "fakes.h"
 #include "tray/tray_state.h"
@@ -99,10 +101,13 @@ TEST(WindowDefinition, CreatesControlsInTabIndexOrderContainersFirst) {
       {kMainWindow,
        "Label1(0) Label1(1) Label1(2) *Text1(0) *Text1(1) *Text1(2) *chkGrdf *chkKjtx *Command1 "
        "*Command2 *chkLoadTipsAtStartup"},
-      {kTipWindow, "*cmdOK Picture1 *cmdNextTip *Command1 lblTipText Label1"},
+      {kTipWindow, "*cmdOK *Picture1 *cmdNextTip *Command1 lblTipText Label1"},
       {kOptionsDialog,
        "*cmdOK *cmdCancel *cmdApply picOptions(1) picOptions(2) picOptions(3) fraSample2 "
-       "fraSample3 fraSample4"}};
+       "fraSample3 fraSample4"},
+      {kDiaryWindow,
+       "lblMonth *grdCalendar lblLegend lblDay lblNote *txtNote *cmdTaken *cmdMissed *cmdClear *cmdPrevMonth "
+       "*cmdNextMonth *cmdExport lblSummary"}};
   for (const auto& [window, expected] : cases) {
     std::string order;
     for (const ControlDefinition* control : CreationOrder(window))
@@ -117,6 +122,53 @@ TEST(WindowDefinition, TwipsBecomePixelsAtTheWindowsDpiRoundedLikeMulDiv) {
                                       {-15, 48, -1},   {-20000, 96, -1333}};
   for (const auto& [twips, dpi, pixels] : cases)
     EXPECT_EQ(TwipsToPixels(twips, dpi), pixels) << twips << "@" << dpi;
+}
+
+TEST(WindowDefinition, ADpiChangeKeepsTheSizeTheUserGaveAResizableWindow) {
+  // {window, resizable, client size now, DPI from, DPI to, client size after}
+  const std::tuple<const WindowDefinition&, bool, PixelSize, int, int, PixelSize> cases[] = {
+      {kTipWindow, true, {500, 300}, 96, 144, {750, 450}},
+      {kTipWindow, true, {379, 207}, 144, 96, {253, 138}},
+      {kMainWindow, false, {250, 400}, 96, 144, {299, 470}}};  // fixed: its designed size
+  for (const auto& [window, resizable, now, from, to, after] : cases)
+    EXPECT_EQ(ClientSizeAfterDpiChange(window, resizable, now, from, to), after) << now.width;
+}
+
+// A lock that another copy holds. Take and the question to the running copy
+// succeed at the given call, counted from 1 (0: never).
+struct ScriptedLock : InstanceLock {
+  int freeAt, answersAt, takes = 0, asks = 0, waited = 0;
+  ScriptedLock(int free, int answers) : freeAt(free), answersAt(answers) {}
+  bool Take(int milliseconds) override { return waited += milliseconds, ++takes == freeAt; }
+  bool AskRunningCopyToShow() override { return ++asks == answersAt; }
+};
+
+TEST(SingleInstance, RunsAloneOrHandsOverToTheRunningCopyWithinABoundedWait) {
+  // {lock free at, copy answers at, decision, asks (-1: any)}
+  using enum StartDecision;
+  const std::tuple<int, int, StartDecision, int> cases[] = {
+      {1, 0, Run, 0},         // no other copy: nobody is asked
+      {0, 1, HandOver, 1},    // the running copy answers
+      {0, 4, HandOver, 4},    // its window comes while it starts
+      {3, 0, Run, 2},         // it ended before it had a window
+      {0, 0, HandOver, -1}};  // it never answers: left alone, not run twice
+  for (const auto& [freeAt, answersAt, decision, asks] : cases) {
+    ScriptedLock lock(freeAt, answersAt);
+    EXPECT_EQ(DecideStart(lock), decision) << freeAt << answersAt;
+    EXPECT_TRUE(asks < 0 || lock.asks == asks) << freeAt << answersAt;
+    EXPECT_LE(lock.waited, 30'000);
+  }
+}
+
+TEST(FailureReport, NamesWhatFailedAndWhyAndTheProgramGoesOn) {
+  testing::RecordingBoxes boxes;
+  EXPECT_TRUE(RunReportingFailure("“每日一问”", boxes, [] {}));
+  EXPECT_FALSE(RunReportingFailure("“每日一问”", boxes, [] { throw std::bad_alloc(); }));
+  EXPECT_FALSE(RunReportingFailure("托盘图标", boxes, [] { throw std::runtime_error("x"); }));
+  EXPECT_FALSE(RunReportingFailure("托盘图标", boxes, [] { throw 1; }));
+  EXPECT_EQ(boxes.shown, (std::vector<std::string>{"“每日一问”出错：内存不足。程序会继续运行。",
+                                                   "托盘图标出错：x。程序会继续运行。",
+                                                   "托盘图标出错：未知错误。程序会继续运行。"}));
 }
 
 TEST(Menus, EveryItemRunsItsCommandAndBothMenusCanExit) {

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <map>
+#include <new>
 #include <set>
 #include <stdexcept>
 #include <string>
@@ -12,6 +13,7 @@
 
 #include "base/ansi_codec.h"
 #include "base/clock.h"
+#include "base/data_folders.h"
 #include "base/file_system.h"
 #include "base/message_boxes.h"
 #include "base/random_source.h"
@@ -109,7 +111,9 @@ struct ScriptedRandom : RandomSource {
 struct FakeHttpClient : HttpClient {
   HttpResponse response;
   std::size_t limit = 0;
+  bool outOfMemory = false;
   HttpResponse Get(std::string_view, std::size_t maxBodyBytes) override {
+    if (outOfMemory) throw std::bad_alloc();
     return limit = maxBodyBytes, response;
   }
 };
@@ -127,9 +131,15 @@ struct FakeFileSystem : FileSystem {
   std::map<std::string, std::string, IgnoringCase> files;
   std::set<std::string, IgnoringCase> locked, unreadable;
   bool diskFull = false;
+  int reads = 0;
 
   bool Exists(std::string_view path) override { return files.contains(std::string(path)); }
+  std::optional<std::uint64_t> FileSize(std::string_view path) override {
+    const auto it = files.find(std::string(path));
+    return it == files.end() ? std::nullopt : std::optional<std::uint64_t>(it->second.size());
+  }
   std::optional<std::string> ReadAll(std::string_view path, FileError* error) override {
+    ++reads;
     const auto it = files.find(std::string(path));
     if (it == files.end()) return Fail(error, "The system cannot find the file specified."), std::nullopt;
     if (unreadable.contains(it->first)) return Fail(error, "Access is denied."), std::nullopt;
@@ -147,10 +157,37 @@ struct FakeFileSystem : FileSystem {
     return true;
   }
   void Remove(std::string_view path) override { files.erase(std::string(path)); }
+  // A file where the folder should be stops it, as on a real disk.
+  bool CreateFolder(std::string_view path, FileError* error) override {
+    return !Exists(path) || Fail(error, "当文件已存在时，无法创建该文件。");
+  }
 
   static bool Fail(FileError* error, std::string_view why) {
     if (error) error->description = why;
     return false;
+  }
+};
+
+// A program folder an administrator installed: it can be read, but no file
+// can be created or replaced in it. With userFolderFull the user's folder
+// refuses files too.
+struct ReadOnlyProgramFolder : FakeFileSystem, FolderAccess {
+  static constexpr std::string_view kProgram = "C:\\Program Files\\Quorvane";
+  static constexpr std::string_view kUser = "C:\\Users\\p\\AppData\\Local\\Quorvane";
+  bool userFolderFull = false;
+  std::vector<std::string> created;
+
+  bool AcceptsNewFiles(std::string_view folder) override { return folder != kProgram; }
+  void CreateFolder(std::string_view folder) override { created.emplace_back(folder); }
+  bool WriteAll(std::string_view path, std::string_view bytes, FileError* error) override {
+    return Takes(path, error) && FakeFileSystem::WriteAll(path, bytes, error);
+  }
+  bool Rename(std::string_view from, std::string_view to, FileError* error) override {
+    return Takes(to, error) && FakeFileSystem::Rename(from, to, error);
+  }
+  bool Takes(std::string_view path, FileError* error) {
+    return (path.starts_with(kUser) ? !userFolderFull : !path.starts_with(kProgram)) ||
+           Fail(error, "拒绝访问。");
   }
 };
 

@@ -1,4 +1,5 @@
-// Writing a guide out beside the program and handing it to the viewer.
+// Writing a guide out beside the program, or into the user's folder when the
+// program folder takes no files, and handing it to the viewer.
 #include <gtest/gtest.h>
 
 #include "fakes.h"
@@ -23,6 +24,7 @@ TEST_F(Guide, WritesExactlyTheDocumentOverAnyStaleFileAndOpensIt) {
     files.files[written] = kDocument + "longer stale bytes past the end";
     EXPECT_EQ(WriteAndOpenGuide(guide, kDocument, kFolder, files, shell), std::nullopt);
     EXPECT_EQ(files.files.at(written), kDocument);
+    EXPECT_EQ(files.reads, 0);  // a file of another size is not read to compare
     EXPECT_EQ(shell.opened.back(), opened);
   }
 }
@@ -38,6 +40,27 @@ TEST_F(Guide, AFileHeldOpenByTheViewerIsLeftAloneWhenIdenticalElseReported) {
     EXPECT_EQ(files.files.at(path), present);
     EXPECT_EQ(shell.opened.size(), message ? 0u : 1u);  // nothing opened after a failure
   }
+}
+
+TEST(DataFolders, WritableProgramFolderIsUsedAloneAndNothingIsCreated) {
+  struct : FolderAccess {
+    bool AcceptsNewFiles(std::string_view) override { return true; }
+    void CreateFolder(std::string_view) override { FAIL() << "no folder is created"; }
+  } writable;
+  const DataFolders folders = ChooseDataFolders(kFolder, "C:\\Users\\p\\AppData\\Local\\Quorvane", writable);
+  EXPECT_EQ(folders.writeTo, kFolder);
+  EXPECT_EQ(folders.readFrom, std::vector<std::string>{std::string(kFolder)});
+}
+
+TEST(DataFolders, UnwritableProgramFolderSendsGuidesToTheCreatedUserFolder) {
+  testing::ReadOnlyProgramFolder files;
+  testing::RecordingShell shell;
+  const std::string user(files.kUser);
+  const DataFolders folders = ChooseDataFolders(files.kProgram, user, files);
+  EXPECT_EQ(files.created, std::vector<std::string>{user});
+  EXPECT_EQ(WriteAndOpenGuide(kHandbook, kDocument, folders.writeTo, files, shell), std::nullopt);
+  EXPECT_EQ(files.files.at(user + "\\tkw.chm"), kDocument);
+  EXPECT_EQ(shell.opened, std::vector<std::string>{user + "\\tkw.CHM"});
 }
 
 }  // namespace

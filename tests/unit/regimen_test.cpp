@@ -6,6 +6,7 @@
 #include "regimen/date_text.h"
 #include "regimen/dose_reminder.h"
 #include "regimen/record.h"
+#include "regimen/regimen_editing.h"
 #include "regimen/regimen_store.h"
 
 namespace quorvane {
@@ -39,11 +40,12 @@ TEST(DateText, RefusesWhatIsNotADate) {
   for (const char* text :
        {"", "abc", "2006", "2006-05", "2006-13-01", "2006-02-29", "2006-02-30", "2006-04-31", "06-05-22",
         "2006-05/22", "2006/05.22", "2006年5-22", "2006-05-22x", "2006-05-22 25:00", "2006-05-22 8",
-        "2006-05-22 8:5", "2006年5月", "0000-01-01", "2006--05-22"})
+        "2006-05-22 8:5", "2006年5月", "0000-01-01", "2006--05-22", "2006-/5/22", "2006./5.22",
+        "2006/-5-22"})
     EXPECT_FALSE(ParseDateText(text).has_value()) << text;
 }
 
-TEST(DaysSinceStart, CountsSignedDaysRoundedHalfToEvenAndFallsBackToZero) {
+TEST(DaysSinceStart, CountsWholeCalendarDaysAndFallsBackToZero) {
   const auto after = [](int days) { return DateFromDays(DaysSinceEpoch({2006, 5, 22}) + days); };
   const std::tuple<const char*, CivilDate, int> cases[] = {
       {"2006-05-22", {2006, 5, 22}, 0},       {"2006-05-22", {2006, 5, 23}, 1},
@@ -51,8 +53,8 @@ TEST(DaysSinceStart, CountsSignedDaysRoundedHalfToEvenAndFallsBackToZero) {
       {"2008-02-28", {2008, 3, 1}, 2},        {"not a date", {2026, 12, 6}, 0},
       {"2006-05-22", after(32767), 32767},    {"2006-05-22", after(32768), 0},
       {"2006-05-22", after(-32768), -32768},  {"2006-05-22", after(-32769), 0},
-      {"2006-05-22 12:00", {2006, 5, 24}, 2}, {"2006-05-22 12:00", {2006, 5, 23}, 0},
-      {"2006-05-22 18:00", {2006, 5, 24}, 1}, {"2006-05-22 06:00", {2006, 5, 24}, 2}};
+      {"2026-12-07 12:00", {2026, 12, 8}, 1}, {"2026-12-07 12:00", {2026, 12, 9}, 2},
+      {"2006-05-22 18:00", {2006, 5, 24}, 2}, {"2006-05-22 23:59:59", {2006, 5, 21}, -1}};
   for (const auto& [start, today, days] : cases) EXPECT_EQ(DaysSinceStart(start, today), days) << start;
 }
 
@@ -102,6 +104,23 @@ TEST(BuildRegimen, PacksTheSwitchesIntoTheFourthField) {
       {{"a", "b", "c", 2, 2, 2}, "a|b|c|6|2"},
       {{"", "", "", 0, 0, 1}, "|||0|1"}};
   for (const auto& [controls, record] : cases) EXPECT_EQ(BuildRegimen(controls), record);
+}
+
+TEST(SaveEditedRegimen, RefusesABarInATextAndKeepsTheStoredRecord) {
+  const std::string kStored = "旧|2006-05-22|6|3|1";
+  const std::tuple<RegimenValues, std::string_view, std::string> cases[] = {
+      {{"强|的松", "2006-05-22", "6", 1, 1, 1}, kSeparatorRefused, kStored},
+      {{"强的松", "2006-05-22|", "6", 1, 1, 1}, kSeparatorRefused, kStored},
+      {{"强的松", "2006-05-22", "|6", 1, 1, 1}, kSeparatorRefused, kStored},
+      {{"泼尼松", "2006-05-22", "4", 1, 1, 0}, kRegimenSaved, "泼尼松|2006-05-22|4|3|0"}};
+  for (const auto& [controls, box, stored] : cases) {
+    FakeStore store;
+    testing::RecordingBoxes boxes;
+    store.PutText("Software", "Quorvane", kStored);
+    SaveEditedRegimen(controls, store, boxes);
+    EXPECT_EQ(boxes.shown, std::vector<std::string>{std::string(box)});
+    EXPECT_EQ(store.Text("Software", "Quorvane"), stored);
+  }
 }
 
 TEST(SavedRecord, ReadsBackAsUnicodeUpToTheFirstNulAndAFailedSaveKeepsIt) {

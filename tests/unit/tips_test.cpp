@@ -100,6 +100,14 @@ TEST_F(TipWindow, UnreadableFileReportsWhyAndAddsNothing) {
             "无法读取提示文件 C:\\Quorvane\\TIPOFDAY.TXT\r\n\r\nAccess is denied.");
 }
 
+TEST_F(TipWindow, FileOverSixtyFourMegabytesIsRefusedUnread) {
+  files.files[kTipFile] = std::string(kMaxTipFileReadBytes + 1, 'x');
+  const TipFileLoad load = tips.LoadFromFolder(kFolder);
+  EXPECT_EQ(files.reads, 0);
+  EXPECT_EQ(UnreadableTipFileText(kTipFile, load.reason),
+            "无法读取提示文件 C:\\Quorvane\\TIPOFDAY.TXT\r\n\r\n这个文件大于 64 MB，不是提示文件。");
+}
+
 // Hands out a body in pieces, failing after some bytes, and counts what was
 // asked of it.
 struct PiecewiseSource : ByteSource {
@@ -152,7 +160,7 @@ TEST_F(TipUpdate, OnlyACompleteTwoHundredBodyWithinTheLimitReplacesTheFile) {
   // a tip is drawn from the list with the new tips. After a failure the old
   // file is there byte for byte, and no other file.
   const std::string tip = "新的一条", marked = "\xEF\xBB\xBF新的一条", limit(kMaxTipFileBytes, 'x');
-  enum Trouble { kNone, kDiskFull, kHeldOpen };
+  enum Trouble { kNone, kDiskFull, kHeldOpen, kOutOfMemory };
   // clang-format off
   const std::tuple<std::string_view, HttpResponse, Trouble, std::string> cases[] = {
       {"200", Answer(200, marked), kNone, tip},      {"299 of exactly the limit", Answer(299, limit), kNone, limit},
@@ -161,18 +169,28 @@ TEST_F(TipUpdate, OnlyACompleteTwoHundredBodyWithinTheLimitReplacesTheFile) {
       {"199", Answer(199, tip), kNone, ""},          {"300", Answer(300, tip), kNone, ""},
       {"empty body", Answer(200, ""), kNone, ""},    {"body cut short", {true, 200, tip, false}, kNone, ""},
       {"over the limit", Answer(200, limit + "x"), kNone, ""},
-      {"disk full", Answer(200, tip), kDiskFull, ""}, {"tip file held open", Answer(200, tip), kHeldOpen, ""}};
+      {"disk full", Answer(200, tip), kDiskFull, ""}, {"tip file held open", Answer(200, tip), kHeldOpen, ""},
+      {"out of memory", Answer(200, tip), kOutOfMemory, ""}};
   // clang-format on
   std::string journal;
   boxes.journal = label.journal = &journal;
   for (const auto& [what, response, trouble, shownTip] : cases) {
     files.files = {{kTipFile, kOldFile}};
     files.diskFull = trouble == kDiskFull;
+    http.outOfMemory = trouble == kOutOfMemory;
     files.locked = trouble == kHeldOpen ? decltype(files.locked){kTipFile} : decltype(files.locked){};
     http.response = response, journal.clear();
     Update();
     const bool replaced = !shownTip.empty();
-    EXPECT_EQ(journal, replaced ? "box:" + kSucceeded + " label:" + shownTip : "box:" + kFailed) << what;
+    // The network is blamed only for a failed download; a file that cannot
+    // be written is named with the reason.
+    const bool writeFailed = trouble == kDiskFull || trouble == kHeldOpen;
+    const std::string failure =
+        !writeFailed ? kFailed
+                     : "无法写入文件 C:\\Quorvane\\tipofday.txt\r\n\r\n" +
+                           std::string(trouble == kDiskFull ? "磁盘空间不足。"
+                                                            : "另一个程序正在使用此文件，进程无法访问。");
+    EXPECT_EQ(journal, replaced ? "box:" + kSucceeded + " label:" + shownTip : "box:" + failure) << what;
     EXPECT_EQ(files.files, (decltype(files.files){{kTipFile, replaced ? response.body : kOldFile}})) << what;
   }
   EXPECT_EQ(http.limit, kMaxTipFileBytes);
@@ -184,6 +202,43 @@ TEST_F(TipUpdate, FailedReloadComesAfterTheSuccessBox) {
   Update();
   EXPECT_EQ(boxes.shown, (Lines{kSucceeded, kFailed}));
   EXPECT_EQ(files.files.at(kTipFile), "新的一条\r\n");
+}
+
+// The program folder takes no files: the tips go to the user's folder.
+struct TipsOutsideTheProgramFolder : ::testing::Test {
+  testing::ReadOnlyProgramFolder files;
+  testing::ScriptedRandom random{{0.99f}};  // the newest tip
+  testing::RecordingLabel label;
+  testing::GbkCodec gbk;
+  TipsOfTheDay tips{files, gbk, random, label};
+  testing::RecordingBoxes boxes;
+  const DataFolders folders = ChooseDataFolders(files.kProgram, files.kUser, files);
+  const std::string shipped = std::string(files.kProgram) + "\\TIPOFDAY.TXT";
+  const std::string downloaded = std::string(files.kUser) + "\\tipofday.txt";
+
+  void Update(std::string body) {
+    testing::FakeHttpClient http;
+    http.response = Answer(200, std::move(body));
+    UpdateTipFile({http, files, boxes, tips, "http://tips.example.invalid/tipofday.txt", folders.writeTo});
+  }
+};
+
+TEST_F(TipsOutsideTheProgramFolder, ComeFromTheUserFolderFirstThenBesideTheProgram) {
+  files.files[shipped] = "shipped";
+  EXPECT_EQ(tips.LoadFromFolders(folders.readFrom).path, shipped);
+  Update("downloaded");
+  EXPECT_EQ(files.files.at(downloaded), "downloaded");
+  EXPECT_EQ(files.files.at(shipped), "shipped");
+  EXPECT_EQ(label.text, "downloaded");
+  EXPECT_EQ(tips.LoadFromFolders(folders.readFrom).path, std::string(files.kUser) + "\\TIPOFDAY.TXT");
+}
+
+TEST_F(TipsOutsideTheProgramFolder, WhenNeitherFolderTakesTheFileTheMessageNamesItAndTheOldOneStays) {
+  files.files[downloaded] = "old";
+  files.userFolderFull = true;
+  Update("new");
+  EXPECT_EQ(boxes.shown, Lines{"无法写入文件 " + downloaded + "\r\n\r\n拒绝访问。"});
+  EXPECT_EQ(files.files.at(downloaded), "old");
 }
 
 }  // namespace

@@ -1,0 +1,64 @@
+#include "diary/diary_month.h"
+
+#include "regimen/dose_reminder.h"
+
+namespace quorvane {
+
+std::vector<DayMark> MonthMarks(const Diary& diary, const RegimenValues& regimen, int year, int month,
+                                const CivilDate& today) {
+  std::vector<DayMark> marks;
+  const std::int64_t todayNumber = DaysSinceEpoch(today);
+  for (int day = 1; day <= DaysInMonth(year, month); ++day) {
+    DayMark mark;
+    mark.date = {year, month, day};
+    mark.doseDay = IsDoseDay(regimen, mark.date);
+    if (const DiaryEntry* entry = diary.Find(mark.date)) mark.logged = entry->status;
+    mark.today = mark.date == today;
+    mark.future = DaysSinceEpoch(mark.date) > todayNumber;
+    marks.push_back(mark);
+  }
+  return marks;
+}
+
+MonthSummary SummarizeMonth(const std::vector<DayMark>& marks) {
+  MonthSummary summary;
+  for (const DayMark& mark : marks) {
+    if (!mark.doseDay || mark.future) continue;
+    ++summary.doseDays;
+    if (!mark.logged)
+      ++summary.unlogged;
+    else if (*mark.logged == DoseStatus::Taken)
+      ++summary.taken;
+    else
+      ++summary.missed;
+  }
+  return summary;
+}
+
+std::string MonthSummaryText(const MonthSummary& summary) {
+  return "本月服药日 " + std::to_string(summary.doseDays) + " 天：已服 " + std::to_string(summary.taken) +
+         " 天，漏服 " + std::to_string(summary.missed) + " 天，未记录 " + std::to_string(summary.unlogged) +
+         " 天";
+}
+
+std::string DayDescription(const DayMark& mark, const std::string& note) {
+  static constexpr const char* kWeekdays[] = {"一", "二", "三", "四", "五", "六", "日"};
+  std::string text = std::to_string(mark.date.month) + "月" + std::to_string(mark.date.day) + "日 星期" +
+                     kWeekdays[WeekdayFromMonday(mark.date)];
+  if (mark.today) text += "（今天）";
+  text += mark.doseDay ? "：服药日，" : "：非服药日，";
+  if (mark.logged)
+    text += *mark.logged == DoseStatus::Taken ? "已服" : "漏服";
+  else
+    text += mark.future ? "尚未到来" : "未记录";
+  if (!note.empty()) text += "。备注：" + note;
+  return text;
+}
+
+int WeekdayFromMonday(const CivilDate& date) {
+  // 1970-01-01 was a Thursday (3 counted from Monday).
+  const std::int64_t weekday = (DaysSinceEpoch(date) + 3) % 7;
+  return static_cast<int>(weekday < 0 ? weekday + 7 : weekday);
+}
+
+}  // namespace quorvane

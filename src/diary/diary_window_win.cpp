@@ -1,0 +1,210 @@
+#include "diary/diary_window_win.h"
+
+#include <commdlg.h>
+#include <shlobj.h>
+
+#include <algorithm>
+
+#include "base/message_boxes_win.h"
+#include "base/text_win.h"
+#include "diary/diary_month.h"
+#include "ui/control_ids.h"
+#include "ui/day_grid_win.h"
+#include "ui/dpi_win.h"
+#include "ui/window_definitions.h"
+
+namespace quorvane {
+namespace {
+
+constexpr int kLoggingControls[] = {ids::kDiaryNote, ids::kDiaryTaken, ids::kDiaryMissed, ids::kDiaryClear};
+
+std::wstring KnownFolder(int csidl) {
+  wchar_t path[MAX_PATH] = {};
+  // The CSIDL call serves every Windows the program runs on; nothing here
+  // needs the newer known-folder API.
+  if (FAILED(SHGetFolderPathW(nullptr, csidl, nullptr, SHGFP_TYPE_CURRENT, path))) return {};
+  return path;
+}
+
+std::string DiaryPath() { return Narrow(KnownFolder(CSIDL_APPDATA) + L"\\Quorvane\\doselog.csv"); }
+
+LocalDateTime Now() {
+  SYSTEMTIME now{};
+  GetLocalTime(&now);
+  return {{now.wYear, now.wMonth, now.wDay}, now.wHour, now.wMinute, now.wSecond};
+}
+
+CivilDate AddDays(const CivilDate& day, int days) { return DateFromDays(DaysSinceEpoch(day) + days); }
+
+DayGridCell CellFor(const DayMark& mark, const CivilDate& selected) {
+  DayGridCell cell;
+  cell.number = std::to_wstring(mark.date.day);
+  if (mark.doseDay) cell.corner = L"●";
+  if (mark.logged == DoseStatus::Taken) cell.status = L"√已服", cell.statusColour = RGB(0, 128, 0);
+  if (mark.logged == DoseStatus::Missed) cell.status = L"×漏服", cell.statusColour = RGB(192, 0, 0);
+  cell.today = mark.today;
+  cell.selected = mark.date == selected;
+  cell.dim = mark.future;
+  return cell;
+}
+
+// The Save As dialog on Documents with the name 用药记录.csv; empty when
+// the user cancels.
+std::wstring AskExportPath(HWND owner) {
+  wchar_t file[MAX_PATH] = L"用药记录.csv";
+  const std::wstring documents = KnownFolder(CSIDL_PERSONAL);
+  OPENFILENAMEW dialog{sizeof(dialog)};
+  dialog.hwndOwner = owner;
+  dialog.lpstrFilter = L"CSV 文件 (*.csv)\0*.csv\0所有文件 (*.*)\0*.*\0";
+  dialog.lpstrFile = file;
+  dialog.nMaxFile = MAX_PATH;
+  dialog.lpstrInitialDir = documents.empty() ? nullptr : documents.c_str();
+  dialog.lpstrDefExt = L"csv";
+  dialog.Flags = OFN_EXPLORER | OFN_OVERWRITEPROMPT | OFN_PATHMUSTEXIST | OFN_NOCHANGEDIR | OFN_HIDEREADONLY;
+  return GetSaveFileNameW(&dialog) ? std::wstring(file) : std::wstring();
+}
+
+}  // namespace
+
+DiaryWindow::DiaryWindow(const MainWindowHost& regimen)
+    : Form(kDiaryWindow), regimen_(regimen), diary_(files_, DiaryPath()) {}
+
+void DiaryWindow::Open() {
+  const bool opening = !IsLoaded();
+  Load();
+  ShowModeless();
+  if (opening) ReportLoadProblems();
+}
+
+HICON DiaryWindow::Icon() const {
+  constexpr int kApplicationIconId = 1;
+  const int size = SystemMetricForDpi(SM_CXICON, DpiForSystem());
+  return static_cast<HICON>(LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(kApplicationIconId),
+                                       IMAGE_ICON, size, size, LR_SHARED));
+}
+
+void DiaryWindow::OnLoad() {
+  loadError_ = {};
+  loaded_ = diary_.Load(&loadError_);
+  Select(clock_.Today());
+}
+
+void DiaryWindow::ReportLoadProblems() {
+  if (!loaded_)
+    Report("无法读取用药记录文件“" + diary_.Path() + "”：" + loadError_.description);
+  else if (diary_.UnreadableRows() > 0)
+    Report("用药记录文件“" + diary_.Path() + "”中有 " + std::to_string(diary_.UnreadableRows()) +
+           " 行无法读取，这些行已原样保留在文件中。");
+}
+
+void DiaryWindow::Report(std::string_view text) { WindowMessageBoxes(Handle()).Show(text); }
+
+void DiaryWindow::Select(const CivilDate& day) {
+  selected_ = day;
+  shownYear_ = day.year, shownMonth_ = day.month;
+  const DiaryEntry* entry = diary_.Find(day);
+  SetCaption(ids::kDiaryNote, entry ? Widen(entry->note) : std::wstring());
+  Refresh();
+}
+
+void DiaryWindow::MoveMonths(int months) {
+  const int index = shownYear_ * 12 + (shownMonth_ - 1) + months;
+  const int year = index / 12, month = index % 12 + 1;
+  if (!IsValidDate({year, month, 1})) return;
+  Select({year, month, std::min(selected_.day, DaysInMonth(year, month))});
+}
+
+void DiaryWindow::Refresh() {
+  const CivilDate today = clock_.Today();
+  const std::vector<DayMark> marks = MonthMarks(diary_, regimen_.Controls(), shownYear_, shownMonth_, today);
+  std::vector<DayGridCell> cells(kDayGridCells);
+  const int offset = WeekdayFromMonday({shownYear_, shownMonth_, 1});
+  const DayMark* selectedMark = nullptr;
+  for (const DayMark& mark : marks) {
+    cells[offset + mark.date.day - 1] = CellFor(mark, selected_);
+    if (mark.date == selected_) selectedMark = &mark;
+  }
+  SendMessageW(Control(ids::kDiaryCalendar), kDayGridSetCells, 0, reinterpret_cast<LPARAM>(cells.data()));
+  SetCaption(ids::kDiaryMonth, std::to_wstring(shownYear_) + L"年" + std::to_wstring(shownMonth_) + L"月");
+  const DiaryEntry* entry = diary_.Find(selected_);
+  SetCaption(ids::kDiaryDay, Widen(DayDescription(*selectedMark, entry ? entry->note : std::string())));
+  SetCaption(ids::kDiarySummary, Widen(MonthSummaryText(SummarizeMonth(marks))));
+  // Future days cannot be logged. A control losing the focus hands it to the calendar.
+  for (const int id : kLoggingControls) {
+    if (selectedMark->future && GetFocus() == Control(id)) SetFocus(Control(ids::kDiaryCalendar));
+    EnableWindow(Control(id), !selectedMark->future);
+  }
+}
+
+void DiaryWindow::Log(DoseStatus status) {
+  const CivilDate today = clock_.Today();
+  if (DaysSinceEpoch(selected_) > DaysSinceEpoch(today)) return;
+  const RegimenValues regimen = regimen_.Controls();
+  const DiaryEntry entry{
+      selected_, status, regimen.drugName, regimen.dose, Narrow(WindowText(Control(ids::kDiaryNote))), Now()};
+  FileError error;
+  if (!diary_.Put(entry, &error)) Report("无法保存用药记录文件“" + diary_.Path() + "”：" + error.description);
+  Select(selected_);
+}
+
+void DiaryWindow::ClearDay() {
+  FileError error;
+  if (!diary_.Clear(selected_, &error))
+    Report("无法保存用药记录文件“" + diary_.Path() + "”：" + error.description);
+  Select(selected_);
+}
+
+void DiaryWindow::Export() {
+  const std::wstring path = AskExportPath(Handle());
+  if (path.empty()) return;
+  FileError error;
+  // The file as it stands now, not as it stood when the window opened.
+  if (!diary_.Load(&error)) {
+    Report("无法读取用药记录文件“" + diary_.Path() + "”：" + error.description);
+  } else if (!files_.ReplaceAtomically(Narrow(path), diary_.FileBytes(), &error)) {
+    Report("无法导出用药记录到“" + Narrow(path) + "”：" + error.description);
+  }
+  Refresh();
+}
+
+void DiaryWindow::OnCommand(int id, int notification, HWND control) {
+  if (notification != BN_CLICKED) return Form::OnCommand(id, notification, control);
+  switch (id) {
+    case IDCANCEL:  // Esc
+      Unload();
+      return;
+    case ids::kDiaryPreviousMonth:
+      return MoveMonths(-1);
+    case ids::kDiaryNextMonth:
+      return MoveMonths(1);
+    case ids::kDiaryTaken:
+      return Log(DoseStatus::Taken);
+    case ids::kDiaryMissed:
+      return Log(DoseStatus::Missed);
+    case ids::kDiaryClear:
+      return ClearDay();
+    case ids::kDiaryExport:
+      return Export();
+  }
+}
+
+LRESULT DiaryWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message != kDayGridRequest) return Form::HandleMessage(message, wParam, lParam);
+  const int value = static_cast<int>(lParam);
+  switch (wParam) {
+    case kMoveDays: {
+      const CivilDate day = AddDays(selected_, value);
+      if (IsValidDate(day)) Select(day);
+      break;
+    }
+    case kMoveMonths:
+      MoveMonths(value);
+      break;
+    case kPickCell:
+      Select(AddDays({shownYear_, shownMonth_, 1}, value - WeekdayFromMonday({shownYear_, shownMonth_, 1})));
+      break;
+  }
+  return 0;
+}
+
+}  // namespace quorvane

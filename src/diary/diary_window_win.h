@@ -1,0 +1,47 @@
+#pragma once
+// "用药记录": a month calendar of the dose diary, logging the selected day
+// as taken or missed, and exporting the diary as CSV.
+#include "app/main_window_host.h"
+#include "base/file_system_win.h"
+#include "base/local_clock_win.h"
+#include "diary/diary.h"
+#include "ui/form_win.h"
+
+namespace quorvane {
+
+class DiaryWindow : public Form {
+ public:
+  // The drug, dose and dose-day rule come from the main window's controls,
+  // as for the reminder.
+  explicit DiaryWindow(const MainWindowHost& regimen);
+  // Loads and shows the window on today, or brings the open one to the front.
+  void Open();
+
+ protected:
+  DWORD Style() const override { return WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX; }
+  HICON Icon() const override;
+  void OnLoad() override;
+  void OnCommand(int id, int notification, HWND control) override;
+  LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+
+ private:
+  void ReportLoadProblems();
+  void Select(const CivilDate& day);
+  void MoveMonths(int months);
+  void Refresh();
+  void Log(DoseStatus status);
+  void ClearDay();
+  void Export();
+  void Report(std::string_view text);
+
+  const MainWindowHost& regimen_;
+  LocalClock clock_;
+  WindowsFileSystem files_;
+  Diary diary_;
+  bool loaded_ = false;
+  FileError loadError_;
+  CivilDate selected_;
+  int shownYear_ = 1970, shownMonth_ = 1;
+};
+
+}  // namespace quorvane

@@ -1,0 +1,121 @@
+// "用药记录" from the tray: the window, the diary file it keeps and the
+// export; and the reminder that follows the day while the program runs.
+#include <shlobj.h>
+
+#include <gtest/gtest.h>
+
+#include "driver.h"
+#include "ui/control_ids.h"
+
+namespace e2e {
+namespace {
+
+namespace ids = quorvane::ids;
+
+const std::string kHeader =
+    "\xEF\xBB\xBF"
+    "date,status,drug,dose,note,logged_at\r\n";
+
+fs::path DiaryFolder() {
+  wchar_t path[MAX_PATH] = {};
+  SHGetFolderPathW(nullptr, CSIDL_APPDATA, nullptr, SHGFP_TYPE_CURRENT, path);
+  return fs::path(path) / L"Quorvane";
+}
+
+std::string Today() {
+  SYSTEMTIME now{};
+  GetLocalTime(&now);
+  char text[16];
+  snprintf(text, sizeof text, "%04d-%02d-%02d", now.wYear, now.wMonth, now.wDay);
+  return text;
+}
+
+class Diary : public testing::Test {
+ protected:
+  void SetUp() override {
+    fs::remove_all(DiaryFolder());
+    SetUserValue(kRecordKey, "强的松|2006-05-22|6|2|0");  // no reminder, no tip window
+    q.Start();
+    q.WaitForMain();
+  }
+  void TearDown() override { fs::remove_all(DiaryFolder()); }
+  HWND Open() {
+    HWND window = nullptr;
+    q.Choose(WM_LBUTTONUP, "用药记录", [&] {
+      window = FindWindowOf(q.Pid(), L"QuorvaneDiaryWindow");
+      return window && GetForegroundWindow() == window;
+    });
+    return window;
+  }
+  static std::string File() { return ReadBytes(DiaryFolder() / L"doselog.csv").value_or("(none)"); }
+  static void WaitForFile(const std::string& text) {
+    WaitFor([&] { return File().find(text) != std::string::npos; }, text + " in the diary");
+  }
+  Quorvane q;
+};
+
+TEST_F(Diary, OneWindowStoresTakenWithItsNoteAndShowsItAgain) {
+  const HWND window = Open();
+  Open();
+  EXPECT_EQ(FindWindowExW(nullptr, window, L"QuorvaneDiaryWindow", nullptr), nullptr);
+  SetText(window, ids::kDiaryNote, "早饭后,温水\"半杯\"");
+  Click(window, ids::kDiaryTaken);
+  WaitForFile(kHeader + Today() + ",taken,强的松,6,\"早饭后,温水\"\"半杯\"\"\"," + Today() + "T");
+  PostKey(window, VK_ESCAPE);
+  WaitFor([&] { return !IsWindow(window); }, "Esc to close the window");
+  const HWND reopened = Open();
+  EXPECT_EQ(Text(reopened, ids::kDiaryNote), "早饭后,温水\"半杯\"");
+  EXPECT_NE(Text(reopened, ids::kDiaryDay).find("已服。备注：早饭后,温水\"半杯\""), std::string::npos);
+}
+
+TEST_F(Diary, ARowItCannotReadIsReportedAndKept) {
+  fs::create_directories(DiaryFolder());
+  WriteBytes(DiaryFolder() / L"doselog.csv", kHeader + "2026-02-30,taken,强的松,6,,x\r\n");
+  const HWND window = Open();
+  EXPECT_NE(q.AnswerBox().find("doselog.csv”中有 1 行无法读取"), std::string::npos);
+  Click(window, ids::kDiaryMissed);
+  WaitForFile(kHeader + "2026-02-30,taken,强的松,6,,x\r\n" + Today() + ",missed,");
+}
+
+TEST_F(Diary, AFolderThatCannotBeMadeIsReportedAndNothingShowsAsStored) {
+  WriteBytes(DiaryFolder(), "a file where the folder belongs");
+  const HWND window = Open();
+  Click(window, ids::kDiaryTaken);
+  EXPECT_NE(
+      q.AnswerBox().find("无法保存用药记录文件“" + Utf8((DiaryFolder() / L"doselog.csv").wstring()) + "”："),
+      std::string::npos);
+  EXPECT_NE(Text(window, ids::kDiaryDay).find("未记录"), std::string::npos);
+}
+
+TEST_F(Diary, ExportWritesTheWholeDiaryWhereTheSaveAsDialogSays) {
+  const HWND window = Open();
+  Click(window, ids::kDiaryMissed);
+  WaitForFile(",missed,");
+  Click(window, ids::kDiaryExport);
+  const HWND saveAs = q.WaitForBox();  // the dialog class of message boxes
+  constexpr int kFileName = 0x47C;     // cmb13, the file name box
+  EXPECT_EQ(Text(saveAs, kFileName), "用药记录.csv");
+  const fs::path target = q.Folder() / L"导出.csv";
+  // The box is a ComboBoxEx: its own combo box holds the edit field.
+  SetText(FindWindowExW(Control(saveAs, kFileName), nullptr, L"ComboBox", nullptr), kFileName,
+          Utf8(target.wstring()));
+  PostMessageW(GetDlgItem(saveAs, IDOK), BM_CLICK, 0, 0);  // the file list inside has id 1 too
+  WaitFor([&] { return ReadBytes(target) == File(); }, "the exported file");
+}
+
+// Runs with the clock of the Wine processes a few seconds before midnight.
+TEST(DayChange, MidnightBringsOneNewReminder) {
+  if (!GetEnvironmentVariableW(L"FAKETIME", nullptr, 0)) GTEST_SKIP() << "needs faketime";
+  SetUserValue(kRecordKey, "强的松|2006-05-22|6|3|0");  // alternate days, remind at start
+  Quorvane q;
+  q.Start();
+  q.WaitForMain();  // 2026-12-06 is no dose day: no box at start
+  EXPECT_EQ(q.AnswerBox(), "强的松6片，别忘记！");
+  const HWND watch = FindWindowExW(nullptr, nullptr, L"QuorvaneDayWatch", nullptr);
+  Send(watch, WM_TIMECHANGE);
+  Send(watch, WM_POWERBROADCAST, PBT_APMRESUMEAUTOMATIC);
+  EXPECT_EQ(q.Box(), nullptr);
+}
+
+}  // namespace
+}  // namespace e2e

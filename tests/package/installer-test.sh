@@ -1,0 +1,88 @@
+#!/usr/bin/env bash
+# installer-test.sh WINE_SH STATE SETUP PROGRAM PROBE
+# The installer and the uninstaller under Wine, in the end-to-end tests'
+# prefix (WINE_SH run STATE ...): install, start, install over the running
+# copy, a program folder that takes no files, uninstall silently, uninstall
+# answering Yes to deleting the record. Stops at the first failed check.
+set -u
+wine_sh=$1 state=$2 setup=$3 program=$4 probe=$5
+prefix=$state/run/prefix
+w() { "$wine_sh" run "$state" "$@"; }
+fail() { echo "FAIL: $*"; chattr -i "$dir" 2>/dev/null; exit 1; }
+# The data of a registry value, without its name and type.
+reg_value() { w reg query "$1" /v "$2" 2>/dev/null | tr -d '\r' | sed -n "s/^ *$2 *REG_[A-Z_]* *//p"; }
+wait_gone() { for _ in $(seq 200); do [ -e "$1" ] || return 0; sleep 0.1; done; return 1; }
+
+user=$(ls "$prefix/drive_c/users" | grep -vx Public | head -1)
+home=$prefix/drive_c/users/$user
+dir=$home/AppData/Local/Programs/Quorvane
+windir="C:\\users\\$user\\AppData\\Local\\Programs\\Quorvane"
+shortcut="$home/AppData/Roaming/Microsoft/Windows/Start Menu/Programs/Quorvane.lnk"
+uninstall_key='HKCU\Software\Microsoft\Windows\CurrentVersion\Uninstall\Quorvane'
+run_key='HKCU\Software\Microsoft\Windows\CurrentVersion\Run'
+record='Test|2006-05-22|6|0|1'  # no reminder box; the tip window at start
+w reg delete "$run_key" /v Quorvane /f >/dev/null 2>&1
+w reg add 'HKCU\Software' /v Quorvane /d "$record" /f >/dev/null || fail "record not set"
+
+echo "silent install"
+w "$setup" /S || fail "setup /S failed"
+cmp -s "$dir/Quorvane.exe" "$program" || fail "Quorvane.exe not installed"
+[ -f "$dir/TIPOFDAY.TXT" ] && [ -f "$dir/Uninstall.exe" ] || fail "TIPOFDAY.TXT or Uninstall.exe missing"
+[ -f "$shortcut" ] || fail "no Start-menu shortcut"
+expected=(DisplayName=Quorvane DisplayVersion=1.0 "DisplayIcon=$windir\\Quorvane.exe,0"
+  "UninstallString=\"$windir\\Uninstall.exe\"" "QuietUninstallString=\"$windir\\Uninstall.exe\" /S"
+  "InstallLocation=$windir" NoModify=0x1 NoRepair=0x1)
+for pair in "${expected[@]}"; do
+  actual=$(reg_value "$uninstall_key" "${pair%%=*}")
+  [ "$actual" = "${pair#*=}" ] || fail "${pair%%=*} is '$actual', not '${pair#*=}'"
+done
+[[ $(reg_value "$uninstall_key" EstimatedSize) == 0x* ]] || fail "no EstimatedSize"
+[ -z "$(reg_value "$run_key" Quorvane)" ] || fail "a silent install started the program"
+
+echo "start the installed copy"
+w start "$windir\\Quorvane.exe" >/dev/null
+w "$probe" running || fail "the installed program did not start"
+[ "$(reg_value "$run_key" Quorvane)" = "\"$windir\\Quorvane.exe\"" ] || fail "Run value: $(reg_value "$run_key" Quorvane)"
+
+echo "install over the running copy, its tip window open"
+printf 'changed\r\n' >"$dir/TIPOFDAY.TXT"
+w "$setup" /S || fail "setup /S over the running copy failed"
+w "$probe" ended || fail "the running copy did not end, or left its icon"
+[ "$(cat "$dir/TIPOFDAY.TXT")" = $'changed\r' ] || fail "the changed TIPOFDAY.TXT was replaced"
+[ "$(reg_value 'HKCU\Software' Quorvane)" = "$record" ] || fail "the record changed"
+
+echo "a program folder that takes no files"
+mkdir -p "$home/AppData/Local/Quorvane"
+printf '用户文件夹里的提示\r\n' >"$home/AppData/Local/Quorvane/TIPOFDAY.TXT"
+if chattr +i "$dir" 2>/dev/null; then
+  w start "$windir\\Quorvane.exe" >/dev/null
+  tip=$(w "$probe" tip) || fail "no tip window"
+  chattr -i "$dir"
+  [ "$tip" = "用户文件夹里的提示" ] || fail "tip '$tip' not read from the user's folder"
+else
+  echo "  skipped: chattr +i is not allowed here"
+  w start "$windir\\Quorvane.exe" >/dev/null
+  w "$probe" running || fail "the installed program did not start again"
+fi
+
+echo "silent uninstall of a running copy"
+touch "$dir"/{qelmuEbook.chm,tkw.chm,tipofday.txt.new}
+diary=$home/AppData/Roaming/Quorvane
+mkdir -p "$diary" && touch "$diary/doselog.csv"
+w "$windir\\Uninstall.exe" /S || fail "Uninstall.exe /S failed"
+wait_gone "$dir" || fail "left in the program folder: $(ls "$dir")"
+w "$probe" ended || fail "the running copy did not end"
+[ ! -e "$shortcut" ] || fail "shortcut left"
+w reg query "$uninstall_key" >/dev/null 2>&1 && fail "uninstall entry left"
+[ -z "$(reg_value "$run_key" Quorvane)" ] || fail "Run value left"
+[ "$(reg_value 'HKCU\Software' Quorvane)" = "$record" ] && [ -f "$diary/doselog.csv" ] || fail "the record went"
+
+echo "uninstall answering Yes to deleting the record"
+w "$setup" /S || fail "setup /S failed"
+w start "$windir\\Uninstall.exe" >/dev/null
+w "$probe" press 1 || fail "no uninstall confirmation page"
+w "$probe" press 6 || fail "no question about the record"
+wait_gone "$diary" || fail "the diary folder stayed"
+wait_gone "$dir" || fail "the program folder stayed"
+[ -z "$(reg_value 'HKCU\Software' Quorvane)" ] || fail "the record stayed"
+echo "installer and uninstaller as expected"
