@@ -4,11 +4,14 @@
 # tests/fuzz/corpus for a fixed number of inputs. Fails on any crash, hang or
 # sanitizer report; the input that caused it is left as build/fuzz/<target>-crash-*.
 #
-#   scripts/fuzz.sh            the short run that test.sh makes
-#   scripts/fuzz.sh 10000000   the long run
+#   scripts/fuzz.sh                        the short run that test.sh makes
+#   scripts/fuzz.sh 10000000               the long run
+#   scripts/fuzz.sh 10000000 diary_rows    the long run of one target
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 runs="${1:-50000}"
+targets=("${@:2}")
+[ ${#targets[@]} -gt 0 ] || targets=(record date tip_file diary_rows)
 build="$root/build/fuzz"
 
 launcher=()
@@ -20,7 +23,7 @@ cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPI
   -DQUORVANE_FUZZ=ON -DBUILD_TESTING=OFF "${launcher[@]}" >/dev/null
 cmake --build "$build" -j "$(nproc)" >/dev/null
 
-for target in record date tip_file; do
+for target in "${targets[@]}"; do
   # New inputs go to a scratch folder; the corpus in the repository stays as it is.
   found="$build/$target-found"
   rm -rf "$found" && mkdir -p "$found"
