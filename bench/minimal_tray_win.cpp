@@ -23,9 +23,9 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR commandLine, int) {
   windowClass.hInstance = instance;
   windowClass.lpszClassName = L"MinimalTrayWindow";
   RegisterClassW(&windowClass);
-  HWND window = CreateWindowW(L"MinimalTrayWindow", L"Minimal", WS_OVERLAPPEDWINDOW, CW_USEDEFAULT,
-                              CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr, instance,
-                              nullptr);
+  HWND window =
+      CreateWindowW(L"MinimalTrayWindow", L"Minimal", WS_OVERLAPPEDWINDOW, CW_USEDEFAULT, CW_USEDEFAULT,
+                    CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr, instance, nullptr);
 
   NOTIFYICONDATAW icon{sizeof(icon)};
   icon.hWnd = window;

@@ -163,8 +163,8 @@ bool RunOnce(Kind kind, const std::wstring& program, Sample& sample) {
   STARTUPINFOW startup{sizeof(startup)};
   PROCESS_INFORMATION process{};
   const double start = NowMs();
-  if (!CreateProcessW(program.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                      nullptr, &startup, &process)) {
+  if (!CreateProcessW(program.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                      &startup, &process)) {
     std::printf("cannot start %s (error %lu)\n", Narrow(program).c_str(), GetLastError());
     return false;
   }
@@ -278,17 +278,15 @@ int wmain(int argc, wchar_t** argv) {
   std::printf("\nMedians of %zu runs of Quorvane.exe and %zu of the minimal tray program\n",
               samples[0].size(), samples[1].size());
   std::printf("%-38s %10s %10s %8s   %s\n", "", "Quorvane", "minimal", "ratio", "goal");
-  PrintRow("time from start to tray icon (ms)", median(0, &Sample::iconMs),
-           median(1, &Sample::iconMs), "ratio <= 1.15");
+  PrintRow("time from start to tray icon (ms)", median(0, &Sample::iconMs), median(1, &Sample::iconMs),
+           "ratio <= 1.15");
   char memoryGoal[64];
   std::snprintf(memoryGoal, sizeof(memoryGoal), "within 1.5 MB (difference %+.2f MB)",
                 median(0, &Sample::privateMb) - median(1, &Sample::privateMb));
-  PrintRow("private memory 5 s after icon (MB)", median(0, &Sample::privateMb),
-           median(1, &Sample::privateMb), memoryGoal);
-  PrintRow("wake-ups while hidden, 2-12 s", median(0, &Sample::wakeUps),
-           median(1, &Sample::wakeUps), "0");
-  PrintRow("CPU time while hidden, 2-12 s (ms)", median(0, &Sample::cpuMs),
-           median(1, &Sample::cpuMs), "0");
+  PrintRow("private memory 5 s after icon (MB)", median(0, &Sample::privateMb), median(1, &Sample::privateMb),
+           memoryGoal);
+  PrintRow("wake-ups while hidden, 2-12 s", median(0, &Sample::wakeUps), median(1, &Sample::wakeUps), "0");
+  PrintRow("CPU time while hidden, 2-12 s (ms)", median(0, &Sample::cpuMs), median(1, &Sample::cpuMs), "0");
   PrintRow("program file size (KB)", FileKb(programs[0]), FileKb(programs[1]), "");
   return 0;
 }

@@ -1,6 +1,5 @@
 #pragma once
-// The platform pieces the fuzz targets need: GBK as a Chinese Windows decodes
-// it, and a registry holding one value.
+// GBK as a Chinese Windows decodes it, and a registry holding one value.
 #include <iconv.h>
 
 #include "base/ansi_codec.h"
@@ -8,20 +7,17 @@
 
 namespace quorvane::fuzzing {
 
-class GbkCodec : public AnsiCodec {
- public:
+struct GbkCodec : AnsiCodec {
   std::string ToUtf8(std::string_view ansiBytes) const override {
+    static iconv_t codec = iconv_open("UTF-8", "GBK");
     std::string in(ansiBytes), out(in.size() * 4 + 4, '\0');
     char *inPtr = in.data(), *outPtr = out.data();
     std::size_t inLeft = in.size(), outLeft = out.size();
-    iconv(codec_, &inPtr, &inLeft, &outPtr, &outLeft);  // stops at the first invalid byte
-    iconv(codec_, nullptr, nullptr, nullptr, nullptr);
+    iconv(codec, &inPtr, &inLeft, &outPtr, &outLeft);  // stops at the first invalid byte
+    iconv(codec, nullptr, nullptr, nullptr, nullptr);
     out.resize(out.size() - outLeft);
     return out;
   }
-
- private:
-  static inline iconv_t codec_ = iconv_open("UTF-8", "GBK");
 };
 
 struct OneValueStore : KeyValueStore {
