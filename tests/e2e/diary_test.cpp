@@ -42,7 +42,7 @@ class Diary : public testing::Test {
   HWND Open() {
     HWND window = nullptr;
     q.Choose(WM_LBUTTONUP, "用药记录", [&] {
-      window = FindWindowOf(q.Pid(), L"QuorvaneDiaryWindow");
+      window = q.Window(L"QuorvaneDiaryWindow");
       return window && GetForegroundWindow() == window;
     });
     return window;
@@ -92,10 +92,10 @@ TEST_F(Diary, ExportWritesTheWholeDiaryWhereTheSaveAsDialogSays) {
   Click(window, ids::kDiaryMissed);
   WaitForFile(",missed,");
   Click(window, ids::kDiaryExport);
-  const HWND saveAs = q.WaitForBox();  // the dialog class of message boxes
+  const HWND saveAs = q.WaitForWindow(L"#32770");  // the dialog class of message boxes
   constexpr int kFileName = 0x47C;     // cmb13, the file name box
   EXPECT_EQ(Text(saveAs, kFileName), "用药记录.csv");
-  const fs::path target = q.Folder() / L"导出.csv";
+  const fs::path target = q.File("导出.csv");
   // The box is a ComboBoxEx: its own combo box holds the edit field.
   SetText(FindWindowExW(Control(saveAs, kFileName), nullptr, L"ComboBox", nullptr), kFileName,
           Utf8(target.wstring()));

@@ -5,20 +5,15 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <condition_variable>
 #include <fstream>
-#include <mutex>
 #include <sstream>
-#include <thread>
-
-#include "ui/control_ids.h"
 
 namespace e2e {
 namespace {
 
 constexpr UINT kMenuRead = WM_APP + 0x3768;  // answered by quorvane_menuhook.dll inside the program
 
-std::string Convert(UINT codePage, const std::wstring& text) {
+std::string Narrow(UINT codePage, const std::wstring& text) {
   std::string out(text.size() * 4, '\0');
   out.resize(WideCharToMultiByte(codePage, 0, text.data(), static_cast<int>(text.size()), out.data(),
                                  static_cast<int>(out.size()), nullptr, nullptr));
@@ -28,7 +23,22 @@ std::string Convert(UINT codePage, const std::wstring& text) {
 fs::path FromEnvironment(const char* name) {
   const char* value = std::getenv(name);
   if (!value) throw std::runtime_error(std::string(name) + " is not set");
-  return fs::path(L"Z:" + Wide(value));  // Wine maps the Unix root to Z:
+  return L"Z:" + Wide(value);  // Wine maps the Unix root to Z:
+}
+
+// Thrown for what a user would answer by trying again, such as a menu that
+// Wine closed by itself; Retry runs the step again, a few times.
+struct Flaky : std::runtime_error {
+  using std::runtime_error::runtime_error;
+};
+
+void Retry(const std::function<void()>& step) {
+  for (int attempt = 1;; ++attempt) try {
+      return step();
+    } catch (const Flaky& e) {
+      if (attempt == 3) throw;
+      std::fprintf(stderr, "note: trying again after: %s\n", e.what());
+    }
 }
 
 fs::path ShellLogFile() { return fs::temp_directory_path() / L"quorvane-shell.log"; }
@@ -46,28 +56,15 @@ struct Reset : testing::EmptyTestEventListener {
 }  // namespace
 
 void WaitFor(const std::function<bool()>& done, const std::string& what, std::chrono::milliseconds limit) {
-  const auto end = std::chrono::steady_clock::now() + limit;
-  while (!done()) {
+  for (const auto end = std::chrono::steady_clock::now() + limit; !done();) {
     if (std::chrono::steady_clock::now() > end)
       throw std::runtime_error("waited " + std::to_string(limit.count()) + " ms for " + what);
-    std::this_thread::yield();
-    MsgWaitForMultipleObjects(0, nullptr, FALSE, 5, QS_ALLINPUT);  // the poll's pace, not a delay
+    MsgWaitForMultipleObjects(0, nullptr, FALSE, 5, QS_ALLINPUT);  // the poll's pace
   }
 }
 
-void Retry(const std::function<void()>& step) {
-  for (int attempt = 1;; ++attempt) {
-    try {
-      return step();
-    } catch (const Flaky& e) {
-      if (attempt == 3) throw;
-      std::fprintf(stderr, "note: trying again after: %s\n", e.what());
-    }
-  }
-}
-
-std::string Utf8(const std::wstring& text) { return Convert(CP_UTF8, text); }
-std::string Gbk(const std::string& utf8) { return Convert(936, Wide(utf8)); }
+std::string Utf8(const std::wstring& text) { return Narrow(CP_UTF8, text); }
+std::string Gbk(const std::string& utf8) { return Narrow(936, Wide(utf8)); }
 std::wstring Wide(const std::string& utf8) {
   std::wstring out(utf8.size(), L'\0');
   out.resize(MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), out.data(),
@@ -82,7 +79,7 @@ std::optional<std::string> ReadBytes(const fs::path& file) {
 }
 
 void WriteBytes(const fs::path& file, const std::string& bytes) {
-  std::ofstream(file, std::ios::binary | std::ios::trunc) << bytes;
+  std::ofstream(file, std::ios::binary) << bytes;
 }
 
 std::shared_ptr<void> HoldFile(const fs::path& file, DWORD access, DWORD sharing) {
@@ -101,22 +98,16 @@ std::optional<std::string> UserValue(const wchar_t* key) {
 }
 
 void SetUserValue(const wchar_t* key, const std::optional<std::string>& text) {
-  if (!text) {
-    RegDeleteKeyValueW(HKEY_CURRENT_USER, key, L"Quorvane");
-    return;
-  }
-  const std::wstring wide = Wide(*text);
-  RegSetKeyValueW(HKEY_CURRENT_USER, key, L"Quorvane", REG_SZ, wide.c_str(),
-                  static_cast<DWORD>((wide.size() + 1) * sizeof(wchar_t)));
+  const std::wstring wide = Wide(text.value_or(""));
+  if (!text) RegDeleteKeyValueW(HKEY_CURRENT_USER, key, L"Quorvane");
+  if (text) RegSetKeyValueW(HKEY_CURRENT_USER, key, L"Quorvane", REG_SZ, wide.c_str(), (wide.size() + 1) * 2);
 }
 
 HWND FindWindowOf(DWORD processId, const wchar_t* className) {
-  for (HWND window = nullptr; (window = FindWindowExW(nullptr, window, className, nullptr));) {
-    DWORD owner = 0;
-    GetWindowThreadProcessId(window, &owner);
-    if (owner == processId && IsWindowVisible(window)) return window;
-  }
-  return nullptr;
+  HWND window = nullptr;
+  for (DWORD owner = 0; (window = FindWindowExW(nullptr, window, className, nullptr));)
+    if (GetWindowThreadProcessId(window, &owner) && owner == processId && IsWindowVisible(window)) break;
+  return window;
 }
 
 LRESULT Send(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -133,23 +124,15 @@ std::string Text(HWND window) {
 }
 
 HWND Control(HWND parent, int id) {
-  std::pair<int, HWND> search{id, nullptr};
-  EnumChildWindows(  // all descendants, also those inside a picture box
-      parent,
-      [](HWND child, LPARAM state) {
-        auto& [wanted, found] = *reinterpret_cast<std::pair<int, HWND>*>(state);
-        if (GetDlgCtrlID(child) == wanted) found = child;
-        return found == nullptr ? TRUE : FALSE;
-      },
-      reinterpret_cast<LPARAM>(&search));
-  if (!search.second) throw std::runtime_error("no control " + std::to_string(id));
-  return search.second;
+  // A direct child, or one inside a container such as a picture box.
+  for (HWND child = GetWindow(parent, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
+    if (HWND found = GetDlgCtrlID(child) == id ? child : GetDlgItem(child, id)) return found;
+  throw std::runtime_error("no control " + std::to_string(id));
 }
 
 std::string Text(HWND parent, int id) { return Text(Control(parent, id)); }
 int CheckState(HWND parent, int id) { return static_cast<int>(Send(Control(parent, id), BM_GETCHECK)); }
 void Click(HWND parent, int id) { PostMessageW(Control(parent, id), BM_CLICK, 0, 0); }
-
 void SetText(HWND parent, int id, const std::string& text) {
   Send(Control(parent, id), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(Wide(text).c_str()));
 }
@@ -159,13 +142,13 @@ void PostKey(HWND window, UINT virtualKey) {
   PostMessageW(window, WM_KEYUP, virtualKey, 0xC0000001);
 }
 
-int TrayIcons() {
+std::vector<HWND> TrayIcons() {
   // Wine shows each icon as a window of this class inside its own tray window.
-  int count = 0;
+  std::vector<HWND> icons;
   for (HWND top = GetTopWindow(nullptr); top; top = GetWindow(top, GW_HWNDNEXT))
     for (HWND icon = nullptr; (icon = FindWindowExW(top, icon, L"__winex11_tray_icon", nullptr));)
-      count += IsWindowVisible(icon) ? 1 : 0;
-  return count;
+      if (IsWindowVisible(icon)) icons.push_back(icon);
+  return icons;
 }
 
 std::vector<std::string> ShellLog() {
@@ -175,119 +158,79 @@ std::vector<std::string> ShellLog() {
   return lines;
 }
 
-struct HttpServer::State {
-  std::mutex mutex;
-  std::condition_variable released;
-  Reply reply;
-  bool held = false;
-  std::vector<std::string> requests;
-  SOCKET listener = INVALID_SOCKET;
-  std::thread thread;
-};
-
-HttpServer::HttpServer() : state_(std::make_shared<State>()) {
+HttpServer::HttpServer() {
   WSADATA wsa;
   WSAStartup(MAKEWORD(2, 2), &wsa);
-  State& s = *state_;
-  s.listener = socket(AF_INET, SOCK_STREAM, IPPROTO_TCP);
-  sockaddr_in address{};
-  address.sin_family = AF_INET;
+  listener_ = socket(AF_INET, SOCK_STREAM, IPPROTO_TCP);
+  sockaddr_in address{AF_INET};
   address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
   int length = sizeof address;
-  if (bind(s.listener, reinterpret_cast<sockaddr*>(&address), length) || listen(s.listener, 8) ||
-      getsockname(s.listener, reinterpret_cast<sockaddr*>(&address), &length))
+  if (bind(listener_, reinterpret_cast<sockaddr*>(&address), length) || listen(listener_, 8) ||
+      getsockname(listener_, reinterpret_cast<sockaddr*>(&address), &length))
     throw std::runtime_error("the local HTTP server cannot listen");
   // WinINet, told to use the system's settings, takes the proxy from here under Wine.
-  SetEnvironmentVariableW(L"http_proxy", (L"http://127.0.0.1:" + std::to_wstring(ntohs(address.sin_port))).c_str());
-  s.thread = std::thread([&s] {
-    for (SOCKET client; (client = accept(s.listener, nullptr, nullptr)) != INVALID_SOCKET; closesocket(client)) {
-      std::string head(64 * 1024, '\0');
-      const int got = recv(client, head.data(), static_cast<int>(head.size()), 0);
-      head.resize(std::max(got, 0));
-      std::unique_lock lock(s.mutex);
-      s.requests.push_back(head.substr(0, head.find("\r\n")));
-      s.released.wait(lock, [&] { return !s.held; });
-      const Reply r = s.reply;
-      lock.unlock();
-      const std::string bytes = "HTTP/1.1 " + std::to_string(r.status) + " X\r\nContent-Length: " +
-                                std::to_string(std::max(r.announced, r.body.size())) +
-                                "\r\nConnection: close\r\n\r\n" + r.body;
-      for (size_t sent = 0; sent < bytes.size();) {
-        const int n = send(client, bytes.data() + sent, static_cast<int>(std::min<size_t>(bytes.size() - sent, 1 << 16)), 0);
-        if (n <= 0) break;  // the program stopped reading an over-long body
-        sent += n;
-      }
-      shutdown(client, SD_SEND);
-    }
-  });
+  SetEnvironmentVariableW(L"http_proxy",
+                          (L"http://127.0.0.1:" + std::to_wstring(ntohs(address.sin_port))).c_str());
 }
 
 HttpServer::~HttpServer() {
-  Hold(false);
+  closesocket(client_);
   Refuse();
-  state_->thread.join();
-  SetEnvironmentVariableW(L"http_proxy", nullptr);
 }
 
-void HttpServer::Answer(Reply reply) {
-  const std::lock_guard lock(state_->mutex);
-  state_->reply = std::move(reply);
+std::string HttpServer::Take() {
+  WaitFor(
+      [&] {
+        fd_set waiting{1, {listener_}};
+        timeval now{};
+        return select(0, &waiting, nullptr, nullptr, &now) == 1;
+      },
+      "a request");
+  client_ = accept(listener_, nullptr, nullptr);
+  std::string head(65536, '\0');
+  head.resize(std::max(recv(client_, head.data(), static_cast<int>(head.size()), 0), 0));
+  return head.substr(0, head.find("\r\n"));
 }
 
-void HttpServer::Hold(bool held) {
-  {
-    const std::lock_guard lock(state_->mutex);
-    state_->held = held;
-  }
-  state_->released.notify_all();
+void HttpServer::Reply(int status, const std::string& body, size_t announced) {
+  const std::string bytes = "HTTP/1.1 " + std::to_string(status) +
+                            " X\r\nContent-Length: " + std::to_string(std::max(announced, body.size())) +
+                            "\r\n\r\n" + body;
+  // Stops early when the program stops reading an over-long body.
+  for (int sent = 0, n;
+       sent < static_cast<int>(bytes.size()) &&
+       (n = send(client_, bytes.data() + sent, static_cast<int>(bytes.size()) - sent, 0)) > 0;)
+    sent += n;
+  shutdown(client_, SD_SEND);
+  closesocket(std::exchange(client_, INVALID_SOCKET));
 }
 
-void HttpServer::Refuse() { closesocket(std::exchange(state_->listener, INVALID_SOCKET)); }
-
-std::vector<std::string> HttpServer::Requests() const {
-  const std::lock_guard lock(state_->mutex);
-  return state_->requests;
-}
-
-// The hook DLL, loaded into the program's thread, copies the open menu's
-// captions into a file mapping: another process cannot read a menu.
-struct Quorvane::Hook {
-  HANDLE mapping;
-  wchar_t* view;
-  HMODULE library;
-  HHOOK hook, keyHook;
-  ~Hook() {
-    UnhookWindowsHookEx(hook);
-    UnhookWindowsHookEx(keyHook);
-    FreeLibrary(library);
-    UnmapViewOfFile(view);
-    CloseHandle(mapping);
-  }
-};
+void HttpServer::Refuse() { closesocket(std::exchange(listener_, INVALID_SOCKET)); }
 
 Quorvane::Quorvane() {
-  for (int n = 1; !fs::create_directory(folder_ = L"C:\\Program Files\\Quorvane Test " + std::to_wstring(n)); ++n) {
+  for (int n = 1; !fs::create_directory(folder_ = L"C:\\Program Files\\Quorvane Test " + std::to_wstring(n));
+       ++n) {
   }
   fs::copy_file(FromEnvironment("QUORVANE_EXE"), File("Quorvane.exe"));
 }
 
 Quorvane::~Quorvane() {
-  hook_.reset();
-  if (process_) {
-    TerminateProcess(process_, 1);
-    WaitForSingleObject(process_, 10'000);
-    CloseHandle(process_);
-  }
+  if (menuView_) UnmapViewOfFile(const_cast<wchar_t*>(menuView_));
+  if (menuMapping_) CloseHandle(menuMapping_);
+  if (!process_) return;
+  TerminateProcess(process_, 1);
+  WaitForSingleObject(process_, 10'000);
+  CloseHandle(process_);
 }
 
 void Quorvane::Start() {
-  WaitFor([] { return TrayIcons() == 0; }, "the tray icon of an earlier test to go");
+  WaitFor([] { return TrayIcons().empty(); }, "the tray icon of an earlier test to go");
   // As the logon entry starts it: the path quoted, another current folder.
   std::wstring commandLine = L"\"" + File("Quorvane.exe").wstring() + L"\"";
   STARTUPINFOW startup{sizeof startup};
   PROCESS_INFORMATION started{};
-  if (!CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, L"C:\\windows", &startup,
-                      &started))
+  if (!CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, L"C:\\windows",
+                      &startup, &started))
     throw std::runtime_error("cannot start the program");
   CloseHandle(started.hThread);
   process_ = started.hProcess;
@@ -295,16 +238,18 @@ void Quorvane::Start() {
 }
 
 bool Quorvane::Ended() const { return WaitForSingleObject(process_, 0) == WAIT_OBJECT_0; }
-void Quorvane::WaitForEnd() const { WaitFor([&] { return Ended(); }, "the program to end"); }
+void Quorvane::WaitForEnd() const {
+  WaitFor([&] { return Ended(); }, "the program to end");
+}
 
-HWND Quorvane::WaitForBox() const {
-  HWND box = nullptr;
-  WaitFor([&] { return (box = Box()) != nullptr; }, "a message box");
-  return box;
+HWND Quorvane::WaitForWindow(const wchar_t* className) const {
+  HWND found = nullptr;
+  WaitFor([&] { return (found = Window(className)) != nullptr; }, "a window " + Utf8(className));
+  return found;
 }
 
 std::string Quorvane::AnswerBox() const {
-  const HWND box = WaitForBox();
+  const HWND box = WaitForWindow(L"#32770");
   EXPECT_EQ(Text(box), "Quorvane");
   const std::string text = Text(box, 0xFFFF);
   Click(box, IDOK);  // found by id: the button's caption is localised
@@ -312,62 +257,60 @@ std::string Quorvane::AnswerBox() const {
   return text;
 }
 
-HWND Quorvane::WaitForWindow(const wchar_t* className) const {
-  HWND found = nullptr;
-  WaitFor([&] { return (found = FindWindowOf(pid_, className)) != nullptr; }, "a window " + Utf8(className));
-  return found;
-}
-
 HWND Quorvane::WaitForMain() {
-  WaitFor([&] { return (main_ = FindWindowOf(pid_, L"QuorvaneMainWindow")) || Box() || Ended(); },
-          "the main window");
-  if (!main_) throw std::runtime_error(Box() ? "start-up showed a box: " + Text(Box(), 0xFFFF) : "the program ended");
+  WaitFor([&] { return (main_ = Window(L"QuorvaneMainWindow")) || Box() || Ended(); }, "the main window");
+  if (!main_)
+    throw std::runtime_error(Box() ? "start-up showed a box: " + Text(Box(), 0xFFFF) : "the program ended");
   return main_;
 }
 
 std::string Quorvane::Fields() const {
-  namespace ids = quorvane::ids;
-  std::string fields = Text(main_, ids::kDrugName) + "|" + Text(main_, ids::kStartDate) + "|" + Text(main_, ids::kDose);
+  std::string fields =
+      Text(main_, ids::kDrugName) + "|" + Text(main_, ids::kStartDate) + "|" + Text(main_, ids::kDose);
   for (const int box : {ids::kAlternateDay, ids::kRemindAtStart, ids::kTipsAtStartup})
     fields.append("|").append(std::to_string(CheckState(main_, box)));
   return fields;
 }
 
 HWND Quorvane::OpenMenu(UINT buttonUp, std::vector<std::string>& items) {
-  if (!hook_) {
-    const DWORD thread = GetWindowThreadProcessId(main_, nullptr);
-    HANDLE mapping = CreateFileMappingW(INVALID_HANDLE_VALUE, nullptr, PAGE_READWRITE, 0, 65536,
-                                        (L"QuorvaneE2E.Menu." + std::to_wstring(pid_)).c_str());
-    auto* view = static_cast<wchar_t*>(MapViewOfFile(mapping, FILE_MAP_ALL_ACCESS, 0, 0, 65536));
+  if (!menuView_) {
+    // quorvane_menuhook.dll, hooked into the program's thread, keeps this
+    // mapping up to date: another process cannot read a menu. Its source
+    // tells the layout. The hooks go with the program's thread.
+    const std::wstring name = L"QuorvaneE2E.Menu." + std::to_wstring(pid_);
+    menuMapping_ = CreateFileMappingW(INVALID_HANDLE_VALUE, nullptr, PAGE_READWRITE, 0, 65536, name.c_str());
+    menuView_ = static_cast<wchar_t*>(MapViewOfFile(menuMapping_, FILE_MAP_ALL_ACCESS, 0, 0, 65536));
     HMODULE library = LoadLibraryW(L"quorvane_menuhook.dll");
-    const auto proc = [&](const char* name) {
-      return reinterpret_cast<HOOKPROC>(reinterpret_cast<void*>(GetProcAddress(library, name)));
-    };
-    hook_.reset(new Hook{mapping, view, library, SetWindowsHookExW(WH_CALLWNDPROC, proc("MenuHook"), library, thread),
-                         SetWindowsHookExW(WH_MSGFILTER, proc("KeyHook"), library, thread)});
-    if (!view || !hook_->hook || !hook_->keyHook) throw std::runtime_error("cannot hook the program's thread");
+    for (const auto& [type, proc] :
+         {std::pair{WH_CALLWNDPROC, "MenuHook"}, std::pair{WH_MSGFILTER, "KeyHook"}}) {
+      const auto hook = reinterpret_cast<HOOKPROC>(reinterpret_cast<void*>(GetProcAddress(library, proc)));
+      if (!menuView_ || !SetWindowsHookExW(type, hook, library, GetWindowThreadProcessId(main_, nullptr)))
+        throw std::runtime_error("cannot hook the program");
+    }
   }
   // A tray click while an earlier menu closes would be taken by that menu.
-  WaitFor([&] { return !FindWindowOf(pid_, L"#32768"); }, "no menu open");
-  const wchar_t closedBefore = hook_->view[2];
+  WaitFor([&] { return !Window(L"#32768"); }, "no menu open");
+  const wchar_t closedBefore = menuView_[2];
   SetCursorPos(GetSystemMetrics(SM_CXSCREEN) - 1, GetSystemMetrics(SM_CYSCREEN) - 1);
   PostTray(buttonUp);
   HWND menu = nullptr;
-  WaitFor([&] { return (menu = FindWindowOf(pid_, L"#32768")) || hook_->view[2] != closedBefore; }, "a tray menu");
+  WaitFor([&] { return (menu = Window(L"#32768")) || menuView_[2] != closedBefore; }, "a tray menu");
   if (!menu) throw Flaky("the menu closed by itself");
   items = ReadMenu(menu).first;
   return menu;
 }
 
 std::pair<std::vector<std::string>, int> Quorvane::ReadMenu(HWND menu) const {
-  hook_->view[0] = 0xFFFF;
+  volatile wchar_t* const view = menuView_;
+  view[0] = 0xFFFF;
   DWORD_PTR ignored;
-  if (!SendMessageTimeoutW(menu, kMenuRead, 0, 0, SMTO_ABORTIFHUNG, 10'000, &ignored) || hook_->view[0] == 0xFFFF)
+  if (!SendMessageTimeoutW(menu, kMenuRead, 0, 0, SMTO_ABORTIFHUNG, 10'000, &ignored) || view[0] == 0xFFFF)
     throw Flaky("the menu closed before it was read");
   std::vector<std::string> items;
-  for (const wchar_t* caption = hook_->view + 5; items.size() < hook_->view[0]; caption += wcslen(caption) + 1)
+  for (auto caption = const_cast<const wchar_t*>(view + 5); items.size() < view[0];
+       caption += wcslen(caption) + 1)
     items.push_back(Utf8(caption));
-  return {items, static_cast<int>(hook_->view[1]) - 1};
+  return {items, view[1] - 1};
 }
 
 std::vector<std::string> Quorvane::MenuItems(UINT buttonUp) {
@@ -384,18 +327,18 @@ void Quorvane::Choose(UINT buttonUp, const std::string& caption, const std::func
   Retry([&] {
     std::vector<std::string> items;
     const HWND menu = OpenMenu(buttonUp, items);
-    const auto at = std::find(items.begin(), items.end(), caption);
-    if (at == items.end()) throw std::runtime_error("the tray menu has no item " + caption);
+    const int wanted = static_cast<int>(std::find(items.begin(), items.end(), caption) - items.begin());
+    if (wanted == static_cast<int>(items.size()))
+      throw std::runtime_error("the tray menu has no item " + caption);
     // No item is selected when a menu opens, and each Down selects the next
     // one; but the mouse move of a menu appearing under the pointer clears
     // the selection again, when it comes late. So look after each key.
-    volatile wchar_t* const view = hook_->view;
+    volatile wchar_t* const view = menuView_;
     const auto press = [&](UINT key) {
       const wchar_t taken = view[3];
       PostKey(menu, key);
       WaitFor([&] { return view[3] != taken || !IsWindowVisible(menu); }, "the menu to take a key");
     };
-    const int wanted = static_cast<int>(at - items.begin());
     for (int keys = 0; ReadMenu(menu).second != wanted; ++keys) {
       if (keys > 2 * wanted + 4) throw std::runtime_error("Down does not reach " + caption);
       press(VK_DOWN);
@@ -403,8 +346,15 @@ void Quorvane::Choose(UINT buttonUp, const std::string& caption, const std::func
     view[4] = 0xFFFF;
     press(VK_RETURN);
     if (view[4] == 0xFFFF || view[4] == 0) throw Flaky("the menu closed with nothing chosen");
-    if (view[4] != wanted + 1) throw std::runtime_error("Enter chose " + items.at(view[4] - 1) + ", not " + caption);
-    WaitFor(effect, "what " + caption + " does");
+    if (view[4] != wanted + 1)
+      throw std::runtime_error("Enter chose " + items.at(view[4] - 1) + ", not " + caption);
+    // Wine now and then ends the menu without running the item that took
+    // Enter; nothing happens then, so the choice is made again.
+    try {
+      WaitFor(effect, "what " + caption + " does", 5s);
+    } catch (const std::runtime_error& e) {
+      throw Flaky(e.what());
+    }
   });
 }
 

@@ -13,9 +13,12 @@
 #include <string>
 #include <vector>
 
+#include "ui/control_ids.h"
+
 namespace e2e {
 
 namespace fs = std::filesystem;
+namespace ids = quorvane::ids;
 using namespace std::chrono_literals;
 
 // Long enough for a slow machine; a healthy run needs a fraction of it.
@@ -24,13 +27,6 @@ inline constexpr std::chrono::milliseconds kPatience = 10s;
 // Polls `done` until it holds; throws, naming `what`, after `limit`.
 void WaitFor(const std::function<bool()>& done, const std::string& what,
              std::chrono::milliseconds limit = kPatience);
-
-// Thrown for what a user would answer by trying again (a menu that Wine
-// closed by itself); Retry runs `step` again, a few times.
-struct Flaky : std::runtime_error {
-  using std::runtime_error::runtime_error;
-};
-void Retry(const std::function<void()>& step);
 
 std::string Utf8(const std::wstring& text);
 std::wstring Wide(const std::string& utf8);
@@ -60,28 +56,23 @@ void SetText(HWND parent, int id, const std::string& text);
 void Click(HWND parent, int id);
 void PostKey(HWND window, UINT virtualKey);
 LRESULT Send(HWND window, UINT message, WPARAM wParam = 0, LPARAM lParam = 0);
-int TrayIcons();
+std::vector<HWND> TrayIcons();  // the visible icons' windows in Wine's tray
 // What the program asked the shell to open, from the prefix's recorder.
 std::vector<std::string> ShellLog();
 
-// Answers the program's downloads; the program reaches it as its proxy.
+// Stands in for the tips server: the program, started while it lives,
+// reaches it as its proxy. The test takes each request and replies to it.
 class HttpServer {
  public:
-  struct Reply {
-    int status = 200;
-    std::string body;
-    size_t announced = 0;  // Content-Length if larger than the body, which is then cut off
-  };
   HttpServer();
   ~HttpServer();
-  void Answer(Reply reply);
-  void Hold(bool held);    // requests wait for their reply while held
-  void Refuse();           // closes the listener: connections are refused
-  std::vector<std::string> Requests() const;
+  std::string Take();  // the next request's first line; waits for it
+  // A Content-Length larger than the body makes a body cut off.
+  void Reply(int status, const std::string& body, size_t announcedLength = 0);
+  void Refuse();  // closes the listener: connections are refused from now on
 
  private:
-  struct State;
-  std::shared_ptr<State> state_;
+  uintptr_t listener_, client_ = ~uintptr_t{0};
 };
 
 // One copy of the program in "C:\Program Files\Quorvane Test <n>".
@@ -90,22 +81,19 @@ class Quorvane {
   Quorvane();
   ~Quorvane();
   fs::path File(const std::string& name) const { return folder_ / Wide(name); }
-  const fs::path& Folder() const { return folder_; }
 
   void Start();
   DWORD Pid() const { return pid_; }
   bool Ended() const;
   void WaitForEnd() const;
 
-  // A visible message box now, or null; waiting for one; and answering it
-  // with OK, which returns its text.
-  HWND Box() const { return FindWindowOf(pid_, L"#32770"); }
-  HWND WaitForBox() const;
-  std::string AnswerBox() const;
+  // A visible top-level window of the program now, or null; or waiting for one.
+  HWND Window(const wchar_t* className) const { return FindWindowOf(pid_, className); }
   HWND WaitForWindow(const wchar_t* className) const;
+  HWND Box() const { return Window(L"#32770"); }
+  std::string AnswerBox() const;  // waits for a message box, presses OK, returns its text
   // The main window once start-up is through; fails if a box came first.
   HWND WaitForMain();
-  HWND Main() const { return main_; }
   // The main window's boxes and check boxes as "name|date|dose|0|1|2".
   std::string Fields() const;
 
@@ -122,8 +110,8 @@ class Quorvane {
   HANDLE process_ = nullptr;
   DWORD pid_ = 0;
   HWND main_ = nullptr;
-  struct Hook;
-  std::shared_ptr<Hook> hook_;
+  HANDLE menuMapping_ = nullptr;
+  volatile wchar_t* menuView_ = nullptr;
 };
 
 }  // namespace e2e

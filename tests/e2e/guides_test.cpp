@@ -5,7 +5,6 @@
 #include "driver.h"
 
 namespace e2e {
-namespace {
 
 const char kFirst[] = "英国重症肌无力指南";  // carries qelmuEbook.chm, opened as qelmuEbook.CHM
 
@@ -56,5 +55,4 @@ TEST_F(Guides, FileThatCannotBeWrittenIsReportedAndNothingOpened) {
   EXPECT_EQ(ShellLog(), std::vector<std::string>{"http://forum.quorvane.invalid/qelmu"});
 }
 
-}  // namespace
 }  // namespace e2e

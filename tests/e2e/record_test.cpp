@@ -3,12 +3,8 @@
 #include <gtest/gtest.h>
 
 #include "driver.h"
-#include "ui/control_ids.h"
 
 namespace e2e {
-namespace {
-
-namespace ids = quorvane::ids;
 
 TEST(Record, SavesWhatTheWindowShowsAndTheNextStartShowsIt) {
   struct Save {
@@ -19,7 +15,8 @@ TEST(Record, SavesWhatTheWindowShowsAndTheNextStartShowsIt) {
   const Save saves[] = {
       {{}, 0, "强的松|2006-05-22|6|4|0"},  // the grey box (2) kept
       {{{ids::kDrugName, ""}, {ids::kStartDate, ""}, {ids::kDose, ""}}, ids::kTipsAtStartup, "|||4|1"},
-      {{{ids::kDrugName, "泼尼松龙"}, {ids::kStartDate, "2010-10-10"}, {ids::kDose, "7.5"}}, ids::kRemindAtStart,
+      {{{ids::kDrugName, "泼尼松龙"}, {ids::kStartDate, "2010-10-10"}, {ids::kDose, "7.5"}},
+       ids::kRemindAtStart,
        "泼尼松龙|2010-10-10|7.5|5|1"},
   };
   SetUserValue(kRecordKey, "强的松|2006-05-22|6|4|0");
@@ -47,5 +44,4 @@ TEST(Record, SavesWhatTheWindowShowsAndTheNextStartShowsIt) {
   EXPECT_EQ(restarted.Fields(), "泼尼松龙|2010-10-10|7.5|2|1|1");
 }
 
-}  // namespace
 }  // namespace e2e

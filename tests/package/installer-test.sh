@@ -9,8 +9,17 @@ wine_sh=$1 state=$2 setup=$3 program=$4 probe=$5
 prefix=$state/run/prefix
 w() { "$wine_sh" run "$state" "$@"; }
 fail() { echo "FAIL: $*"; chattr -i "$dir" 2>/dev/null; exit 1; }
-# The data of a registry value, without its name and type.
-reg_value() { w reg query "$1" /v "$2" 2>/dev/null | tr -d '\r' | sed -n "s/^ *$2 *REG_[A-Z_]* *//p"; }
+# The data of a registry value, without its name and type. Under load a Wine
+# process now and then starts and prints nothing, so an empty answer is asked
+# again before it counts.
+reg_value() {
+  local data=
+  for _ in 1 2 3; do
+    data=$(w reg query "$1" /v "$2" 2>/dev/null | tr -d '\r' | sed -n "s/^ *$2 *REG_[A-Z_]* *//p")
+    [ -n "$data" ] && break
+  done
+  printf '%s' "$data"
+}
 wait_gone() { for _ in $(seq 200); do [ -e "$1" ] || return 0; sleep 0.1; done; return 1; }
 
 user=$(ls "$prefix/drive_c/users" | grep -vx Public | head -1)

@@ -10,17 +10,13 @@
 
 namespace {
 
-constexpr UINT kRead = WM_APP + 0x3768;
-
-template <typename Update>
-void WithView(Update update) {
-  const std::wstring name = L"QuorvaneE2E.Menu." + std::to_wstring(GetCurrentProcessId());
-  HANDLE mapping = OpenFileMappingW(FILE_MAP_WRITE, FALSE, name.c_str());
-  if (auto* view = mapping ? static_cast<wchar_t*>(MapViewOfFile(mapping, FILE_MAP_WRITE, 0, 0, 65536)) : nullptr) {
-    update(view);
-    UnmapViewOfFile(view);
-  }
-  if (mapping) CloseHandle(mapping);
+volatile wchar_t* View() {
+  static void* view = [] {
+    const std::wstring name = L"QuorvaneE2E.Menu." + std::to_wstring(GetCurrentProcessId());
+    HANDLE mapping = OpenFileMappingW(FILE_MAP_WRITE, FALSE, name.c_str());
+    return mapping ? MapViewOfFile(mapping, FILE_MAP_WRITE, 0, 0, 65536) : nullptr;
+  }();
+  return static_cast<wchar_t*>(view);
 }
 
 // MN_GETHMENU answers only inside the process that owns the menu.
@@ -37,17 +33,17 @@ wchar_t SelectedPlusOne(HMENU menu) {
 extern "C" __declspec(dllexport) LRESULT CALLBACK MenuHook(int code, WPARAM wParam, LPARAM lParam) {
   const auto* call = reinterpret_cast<const CWPSTRUCT*>(lParam);
   wchar_t className[8] = {};
-  if (code == HC_ACTION && GetClassNameW(call->hwnd, className, 8) && !wcscmp(className, L"#32768")) {
-    if (call->message == WM_DESTROY) WithView([](wchar_t* view) { ++view[2]; });
-    if (call->message == kRead) {
-      WithView([&](wchar_t* view) {
-        const HMENU menu = MenuOf(call->hwnd);
-        const int count = GetMenuItemCount(menu);
-        wchar_t* caption = view + 5;
-        for (int i = 0; i < count; ++i) caption += GetMenuStringW(menu, i, caption, 256, MF_BYPOSITION) + 1;
-        view[1] = SelectedPlusOne(menu);
-        if (count >= 0) view[0] = static_cast<wchar_t>(count);
-      });
+  if (code == HC_ACTION && View() && GetClassNameW(call->hwnd, className, 8) &&
+      !wcscmp(className, L"#32768")) {
+    volatile wchar_t* view = View();
+    if (call->message == WM_DESTROY) view[2] = view[2] + 1;
+    if (call->message == WM_APP + 0x3768) {
+      const HMENU menu = MenuOf(call->hwnd);
+      const int count = GetMenuItemCount(menu);
+      for (int i = 0, at = 5; i < count; ++i)
+        at += GetMenuStringW(menu, i, const_cast<wchar_t*>(view) + at, 256, MF_BYPOSITION) + 1;
+      view[1] = SelectedPlusOne(menu);
+      if (count >= 0) view[0] = static_cast<wchar_t>(count);
     }
   }
   return CallNextHookEx(nullptr, code, wParam, lParam);
@@ -56,11 +52,10 @@ extern "C" __declspec(dllexport) LRESULT CALLBACK MenuHook(int code, WPARAM wPar
 // Sees each message a menu's modal loop takes.
 extern "C" __declspec(dllexport) LRESULT CALLBACK KeyHook(int code, WPARAM wParam, LPARAM lParam) {
   const auto* message = reinterpret_cast<const MSG*>(lParam);
-  if (code == MSGF_MENU && message->message == WM_KEYDOWN) {
-    WithView([&](volatile wchar_t* view) {
-      if (message->wParam == VK_RETURN) view[4] = SelectedPlusOne(MenuOf(message->hwnd));
-      view[3] = view[3] + 1;  // last: the driver reads [4] once it sees this change
-    });
+  if (code == MSGF_MENU && View() && message->message == WM_KEYDOWN) {
+    volatile wchar_t* view = View();
+    if (message->wParam == VK_RETURN) view[4] = SelectedPlusOne(MenuOf(message->hwnd));
+    view[3] = view[3] + 1;  // last: the driver reads [4] once it sees this change
   }
   return CallNextHookEx(nullptr, code, wParam, lParam);
 }

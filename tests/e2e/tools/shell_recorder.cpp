@@ -9,16 +9,13 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
   int argc = 0;
   wchar_t** argv = CommandLineToArgvW(GetCommandLineW(), &argc);
   wchar_t log[1024];
-  if (argc != 2 || !GetEnvironmentVariableW(L"QUORVANE_SHELL_LOG", log, 1024)) return 2;
   char line[4096];
-  const int size = WideCharToMultiByte(CP_UTF8, 0, argv[1], -1, line, sizeof line, nullptr, nullptr);
-  if (size == 0) return 2;
+  const int size = argc == 2 ? WideCharToMultiByte(CP_UTF8, 0, argv[1], -1, line, 4096, nullptr, nullptr) : 0;
+  if (!size || !GetEnvironmentVariableW(L"QUORVANE_SHELL_LOG", log, 1024)) return 2;
   line[size - 1] = '\n';
-  // An append is one write, even when two recorders run at once.
-  HANDLE file = CreateFileW(log, FILE_APPEND_DATA, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_ALWAYS, 0,
-                            nullptr);
+  // One append is one write, even when two recorders run at once.
+  HANDLE file = CreateFileW(log, FILE_APPEND_DATA, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_ALWAYS,
+                            0, nullptr);
   DWORD written = 0;
-  const BOOL ok = WriteFile(file, line, size, &written, nullptr);
-  CloseHandle(file);
-  return ok ? 0 : 1;
+  return WriteFile(file, line, size, &written, nullptr) && CloseHandle(file) ? 0 : 1;
 }
