@@ -10,6 +10,7 @@ packages=(
   wine wine64 xvfb locales fonts-noto-cjk fonts-wine   # running it on Linux
   nsis python3                                         # the installer and the zip
   faketime                                             # a midnight while it runs
+  clang libclang-rt-14-dev llvm                        # fuzz targets: libFuzzer, sanitizers, symbolizer
 )
 
 missing=()

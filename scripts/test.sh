@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds everything and runs every test: the unit
 # and asset tests natively, then the end-to-end tests of Quorvane.exe under
-# Wine (one Xvfb display and one Wine prefix for the run, under build/win).
+# Wine (one Xvfb display and one Wine prefix for the run, under build/win),
+# and last a short run of the fuzz targets.
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 
@@ -11,4 +12,5 @@ root="$(cd "$(dirname "$0")/.." && pwd)"
 status=0
 ctest --test-dir "$root/build/linux" --output-on-failure || status=1
 ctest --test-dir "$root/build/win" --output-on-failure || status=1
+"$root/scripts/fuzz.sh" || status=1
 exit $status

@@ -48,6 +48,23 @@ DayGridCell CellFor(const DayMark& mark, const CivilDate& selected) {
   return cell;
 }
 
+// The file dialogs' library is loaded from the system folder when the user
+// first exports, not at every start: it is large, and most starts never
+// need it.
+bool SaveFileName(OPENFILENAMEW& dialog) {
+  using GetSaveFileNameFn = BOOL(WINAPI*)(LPOPENFILENAMEW);
+  static const GetSaveFileNameFn getSaveFileName = [] {
+    wchar_t system[MAX_PATH] = {};
+    const UINT length = GetSystemDirectoryW(system, MAX_PATH);
+    if (length == 0 || length >= MAX_PATH) return GetSaveFileNameFn{};
+    HMODULE library = LoadLibraryW((std::wstring(system, length) + L"\\comdlg32.dll").c_str());
+    return library ? reinterpret_cast<GetSaveFileNameFn>(
+                         reinterpret_cast<void*>(GetProcAddress(library, "GetSaveFileNameW")))
+                   : GetSaveFileNameFn{};
+  }();
+  return getSaveFileName && getSaveFileName(&dialog);
+}
+
 // The Save As dialog on Documents with the name 用药记录.csv; empty when
 // the user cancels.
 std::wstring AskExportPath(HWND owner) {
@@ -61,7 +78,7 @@ std::wstring AskExportPath(HWND owner) {
   dialog.lpstrInitialDir = documents.empty() ? nullptr : documents.c_str();
   dialog.lpstrDefExt = L"csv";
   dialog.Flags = OFN_EXPLORER | OFN_OVERWRITEPROMPT | OFN_PATHMUSTEXIST | OFN_NOCHANGEDIR | OFN_HIDEREADONLY;
-  return GetSaveFileNameW(&dialog) ? std::wstring(file) : std::wstring();
+  return SaveFileName(dialog) ? std::wstring(file) : std::wstring();
 }
 
 }  // namespace
