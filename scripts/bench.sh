@@ -15,16 +15,7 @@ runs="${1:-15}"
 cmake --build "$root/build/win" --target bench_minimal_tray bench_runner >/dev/null
 
 bench="$root/build/bench"
-mkdir -p "$bench"
-export WINEPREFIX="$bench/prefix" WINEDEBUG=-all
-export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
-
-# A Chinese locale (ANSI code page 936) without touching the system's locales.
-if [ ! -d "$bench/locale/zh_CN.UTF-8" ]; then
-  mkdir -p "$bench/locale"
-  localedef -i zh_CN -f UTF-8 "$bench/locale/zh_CN.UTF-8" 2>/dev/null || true
-fi
-chinese=(env LOCPATH="$bench/locale" LC_ALL=zh_CN.UTF-8)
+. "$root/scripts/wine-env.sh" "$bench"
 
 Xvfb -displayfd 8 -screen 0 1280x800x24 -nolisten tcp 8>"$bench/display" >/dev/null 2>&1 &
 xvfb_pid=$!

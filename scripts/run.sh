@@ -10,16 +10,7 @@ root="$(cd "$(dirname "$0")/.." && pwd)"
 "$root/scripts/build.sh"
 
 run="$root/build/run"
-mkdir -p "$run"
-export WINEPREFIX="$run/prefix" WINEDEBUG=-all
-export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
-
-# A Chinese locale (ANSI code page 936) without touching the system's locales.
-if [ ! -d "$run/locale/zh_CN.UTF-8" ]; then
-  mkdir -p "$run/locale"
-  localedef -i zh_CN -f UTF-8 "$run/locale/zh_CN.UTF-8" 2>/dev/null || true
-fi
-chinese=(env LOCPATH="$run/locale" LC_ALL=zh_CN.UTF-8)
+. "$root/scripts/wine-env.sh" "$run"
 
 # Without a window manager Wine draws the window frames itself.
 managed=Y
