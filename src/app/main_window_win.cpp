@@ -12,25 +12,18 @@
 #include "guides/guide_resources_win.h"
 #include "regimen/regimen_editing.h"
 #include "ui/control_ids.h"
+#include "ui/application_icon_win.h"
 #include "ui/dpi_win.h"
 #include "ui/window_definitions.h"
 
 namespace quorvane {
 namespace {
 
-constexpr int kApplicationIconId = 1;
-
 HMENU BuildPopup(const MenuDefinition& definition) {
   HMENU popup = CreatePopupMenu();
   for (const MenuItemDefinition& item : definition.items)
     AppendMenuW(popup, MF_STRING, static_cast<UINT_PTR>(item.id), Widen(item.caption).c_str());
   return popup;
-}
-
-// Owned, not shared: a shared icon keeps the size it was first loaded at.
-HICON LoadApplicationIcon(int size) {
-  return static_cast<HICON>(LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(kApplicationIconId),
-                                       IMAGE_ICON, size, size, 0));
 }
 
 }  // namespace

@@ -1,5 +1,7 @@
 #include "base/data_folders.h"
 
+#include "base/file_system.h"
+
 namespace quorvane {
 
 DataFolders ChooseDataFolders(std::string_view programFolder, std::string_view userFolder,
@@ -11,11 +13,7 @@ DataFolders ChooseDataFolders(std::string_view programFolder, std::string_view u
 }
 
 std::string CannotWriteFileText(std::string_view path, std::string_view reason) {
-  std::string text = "无法写入文件 ";
-  text += path;
-  text += "\r\n\r\n";
-  text += reason;
-  return text;
+  return FileProblemText("无法写入文件 ", path, reason);
 }
 
 }  // namespace quorvane

@@ -12,6 +12,10 @@ struct FileError {
   std::string description;
 };
 
+// How every box about a file reads: "<heading><path>", a blank line, then
+// the system's reason.
+std::string FileProblemText(std::string_view heading, std::string_view path, std::string_view reason);
+
 class FileSystem {
  public:
   virtual ~FileSystem() = default;

@@ -8,6 +8,7 @@
 #include "base/message_boxes_win.h"
 #include "base/text_win.h"
 #include "diary/diary_month.h"
+#include "ui/application_icon_win.h"
 #include "ui/control_ids.h"
 #include "ui/day_grid_win.h"
 #include "ui/dpi_win.h"
@@ -84,20 +85,17 @@ std::wstring AskExportPath(HWND owner) {
 }  // namespace
 
 DiaryWindow::DiaryWindow(const MainWindowHost& regimen)
-    : Form(kDiaryWindow), regimen_(regimen), diary_(files_, DiaryPath()) {}
+    : Form(kDiaryWindow),
+      regimen_(regimen),
+      bigIcon_(LoadApplicationIcon(SystemMetricForDpi(SM_CXICON, DpiForSystem()))),
+      smallIcon_(LoadApplicationIcon(SystemMetricForDpi(SM_CXSMICON, DpiForSystem()))),
+      diary_(files_, DiaryPath()) {}
 
 void DiaryWindow::Open() {
   const bool opening = !IsLoaded();
   Load();
   ShowModeless();
   if (opening) ReportLoadProblems();
-}
-
-HICON DiaryWindow::Icon() const {
-  constexpr int kApplicationIconId = 1;
-  const int size = SystemMetricForDpi(SM_CXICON, DpiForSystem());
-  return static_cast<HICON>(LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(kApplicationIconId),
-                                       IMAGE_ICON, size, size, LR_SHARED));
 }
 
 void DiaryWindow::OnLoad() {
@@ -115,6 +113,10 @@ void DiaryWindow::ReportLoadProblems() {
 }
 
 void DiaryWindow::Report(std::string_view text) { WindowMessageBoxes(Handle()).Show(text); }
+
+void DiaryWindow::ReportWriteFailure(const FileError& error) {
+  Report("无法保存用药记录文件“" + diary_.Path() + "”：" + error.description);
+}
 
 void DiaryWindow::Select(const CivilDate& day) {
   selected_ = day;
@@ -160,14 +162,13 @@ void DiaryWindow::Log(DoseStatus status) {
   const DiaryEntry entry{
       selected_, status, regimen.drugName, regimen.dose, Narrow(WindowText(Control(ids::kDiaryNote))), Now()};
   FileError error;
-  if (!diary_.Put(entry, &error)) Report("无法保存用药记录文件“" + diary_.Path() + "”：" + error.description);
+  if (!diary_.Put(entry, &error)) ReportWriteFailure(error);
   Select(selected_);
 }
 
 void DiaryWindow::ClearDay() {
   FileError error;
-  if (!diary_.Clear(selected_, &error))
-    Report("无法保存用药记录文件“" + diary_.Path() + "”：" + error.description);
+  if (!diary_.Clear(selected_, &error)) ReportWriteFailure(error);
   Select(selected_);
 }
 

@@ -19,7 +19,8 @@ class DiaryWindow : public Form {
 
  protected:
   DWORD Style() const override { return WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX; }
-  HICON Icon() const override;
+  HICON Icon() const override { return bigIcon_.Get(); }
+  HICON SmallIcon() const override { return smallIcon_.Get(); }
   void OnLoad() override;
   void OnCommand(int id, int notification, HWND control) override;
   LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
@@ -33,8 +34,11 @@ class DiaryWindow : public Form {
   void ClearDay();
   void Export();
   void Report(std::string_view text);
+  void ReportWriteFailure(const FileError& error);
 
   const MainWindowHost& regimen_;
+  UniqueIcon bigIcon_;
+  UniqueIcon smallIcon_;
   LocalClock clock_;
   WindowsFileSystem files_;
   Diary diary_;

@@ -1,5 +1,7 @@
 #include "tips/tip_texts.h"
 
+#include "base/file_system.h"
+
 namespace quorvane {
 
 std::string MissingTipFileText() {
@@ -16,11 +18,7 @@ std::string MissingTipFileText() {
 }
 
 std::string UnreadableTipFileText(std::string_view path, std::string_view reason) {
-  std::string text = "无法读取提示文件 ";
-  text += path;
-  text += "\r\n\r\n";
-  text += reason;
-  return text;
+  return FileProblemText("无法读取提示文件 ", path, reason);
 }
 
 }  // namespace quorvane
