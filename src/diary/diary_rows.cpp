@@ -1,7 +1,10 @@
 #include "diary/diary_rows.h"
 
+#include <algorithm>
 #include <cstdio>
+#include <iterator>
 #include <set>
+#include <utility>
 
 #include "base/utf.h"
 
@@ -9,6 +12,10 @@ namespace quorvane {
 namespace {
 
 constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+
+// The status column's words.
+constexpr std::pair<DoseStatus, std::string_view> kStoredStatuses[] = {{DoseStatus::Taken, "taken"},
+                                                                       {DoseStatus::Missed, "missed"}};
 
 struct Record {
   std::string_view text;
@@ -109,13 +116,10 @@ std::optional<DiaryEntry> ParseEntry(std::string_view record) {
   const auto date = ParseIsoDate((*fields)[0]);
   const auto loggedAt = ParseIsoDateTime((*fields)[5]);
   if (!date || !loggedAt) return std::nullopt;
-  const std::string& status = (*fields)[1];
-  if (status == "taken")
-    entry.status = DoseStatus::Taken;
-  else if (status == "missed")
-    entry.status = DoseStatus::Missed;
-  else
-    return std::nullopt;
+  const auto stored = std::find_if(std::begin(kStoredStatuses), std::end(kStoredStatuses),
+                                   [&](const auto& status) { return status.second == (*fields)[1]; });
+  if (stored == std::end(kStoredStatuses)) return std::nullopt;
+  entry.status = stored->first;
   entry.date = *date;
   entry.drug = (*fields)[2];
   entry.dose = (*fields)[3];
@@ -155,8 +159,9 @@ DiaryRows ParseDiaryRows(std::string_view bytes) {
 }
 
 std::string FormatDiaryRow(const DiaryEntry& entry) {
-  const char* status = entry.status == DoseStatus::Taken ? "taken" : "missed";
-  return FormatIsoDate(entry.date) + ',' + status + ',' + QuoteField(entry.drug) + ',' +
+  const auto stored = std::find_if(std::begin(kStoredStatuses), std::end(kStoredStatuses),
+                                   [&](const auto& status) { return status.first == entry.status; });
+  return FormatIsoDate(entry.date) + ',' + std::string(stored->second) + ',' + QuoteField(entry.drug) + ',' +
          QuoteField(entry.dose) + ',' + QuoteField(entry.note) + ',' + FormatIsoDateTime(entry.loggedAt);
 }
 

@@ -8,16 +8,24 @@
 #include "base/message_boxes_win.h"
 #include "base/text_win.h"
 #include "diary/diary_month.h"
+#include "diary/diary_window_definition.h"
+#include "diary/status_words.h"
 #include "ui/application_icon_win.h"
-#include "ui/control_ids.h"
 #include "ui/day_grid_win.h"
 #include "ui/dpi_win.h"
-#include "ui/window_definitions.h"
 
 namespace quorvane {
+
+using namespace diary_window;
+
 namespace {
 
-constexpr int kLoggingControls[] = {ids::kDiaryNote, ids::kDiaryTaken, ids::kDiaryMissed, ids::kDiaryClear};
+constexpr int kLoggingControls[] = {kNoteBox, kTakenButton, kMissedButton, kClearButton};
+
+// The calendar's marks, beside the status words.
+constexpr wchar_t kDoseDayMark[] = L"●";
+constexpr wchar_t kTakenMark[] = L"√";
+constexpr wchar_t kMissedMark[] = L"×";
 
 std::wstring KnownFolder(int csidl) {
   wchar_t path[MAX_PATH] = {};
@@ -40,9 +48,11 @@ CivilDate AddDays(const CivilDate& day, int days) { return DateFromDays(DaysSinc
 DayGridCell CellFor(const DayMark& mark, const CivilDate& selected) {
   DayGridCell cell;
   cell.number = std::to_wstring(mark.date.day);
-  if (mark.doseDay) cell.corner = L"●";
-  if (mark.logged == DoseStatus::Taken) cell.status = L"√已服", cell.statusColour = RGB(0, 128, 0);
-  if (mark.logged == DoseStatus::Missed) cell.status = L"×漏服", cell.statusColour = RGB(192, 0, 0);
+  if (mark.doseDay) cell.corner = kDoseDayMark;
+  if (mark.logged == DoseStatus::Taken)
+    cell.status = kTakenMark + Widen(kTakenWord), cell.statusColour = RGB(0, 128, 0);
+  if (mark.logged == DoseStatus::Missed)
+    cell.status = kMissedMark + Widen(kMissedWord), cell.statusColour = RGB(192, 0, 0);
   cell.today = mark.today;
   cell.selected = mark.date == selected;
   cell.dim = mark.future;
@@ -84,7 +94,7 @@ std::wstring AskExportPath(HWND owner) {
 
 }  // namespace
 
-DiaryWindow::DiaryWindow(const MainWindowHost& regimen)
+DiaryWindow::DiaryWindow(const RegimenSource& regimen)
     : Form(kDiaryWindow),
       regimen_(regimen),
       bigIcon_(LoadApplicationIcon(SystemMetricForDpi(SM_CXICON, DpiForSystem()))),
@@ -99,6 +109,10 @@ void DiaryWindow::Open() {
 }
 
 void DiaryWindow::OnLoad() {
+  SetCaption(kTakenButton, Widen(kTakenWord) + L"(&T)");
+  SetCaption(kMissedButton, Widen(kMissedWord) + L"(&M)");
+  SetCaption(kLegend, std::wstring(kDoseDayMark) + L" 服药日　" + kTakenMark + L" " + Widen(kTakenWord) +
+                          L"　" + kMissedMark + L" " + Widen(kMissedWord));
   loadError_ = {};
   loaded_ = diary_.Load(&loadError_);
   Select(clock_.Today());
@@ -122,7 +136,7 @@ void DiaryWindow::Select(const CivilDate& day) {
   selected_ = day;
   shownYear_ = day.year, shownMonth_ = day.month;
   const DiaryEntry* entry = diary_.Find(day);
-  SetCaption(ids::kDiaryNote, entry ? Widen(entry->note) : std::wstring());
+  SetCaption(kNoteBox, entry ? Widen(entry->note) : std::wstring());
   Refresh();
 }
 
@@ -135,7 +149,8 @@ void DiaryWindow::MoveMonths(int months) {
 
 void DiaryWindow::Refresh() {
   const CivilDate today = clock_.Today();
-  const std::vector<DayMark> marks = MonthMarks(diary_, regimen_.Controls(), shownYear_, shownMonth_, today);
+  const std::vector<DayMark> marks =
+      MonthMarks(diary_, regimen_.CurrentRegimen(), shownYear_, shownMonth_, today);
   std::vector<DayGridCell> cells(kDayGridCells);
   const int offset = WeekdayFromMonday({shownYear_, shownMonth_, 1});
   const DayMark* selectedMark = nullptr;
@@ -143,14 +158,14 @@ void DiaryWindow::Refresh() {
     cells[offset + mark.date.day - 1] = CellFor(mark, selected_);
     if (mark.date == selected_) selectedMark = &mark;
   }
-  SendMessageW(Control(ids::kDiaryCalendar), kDayGridSetCells, 0, reinterpret_cast<LPARAM>(cells.data()));
-  SetCaption(ids::kDiaryMonth, std::to_wstring(shownYear_) + L"年" + std::to_wstring(shownMonth_) + L"月");
+  SendMessageW(Control(kCalendar), kDayGridSetCells, 0, reinterpret_cast<LPARAM>(cells.data()));
+  SetCaption(kMonth, std::to_wstring(shownYear_) + L"年" + std::to_wstring(shownMonth_) + L"月");
   const DiaryEntry* entry = diary_.Find(selected_);
-  SetCaption(ids::kDiaryDay, Widen(DayDescription(*selectedMark, entry ? entry->note : std::string())));
-  SetCaption(ids::kDiarySummary, Widen(MonthSummaryText(SummarizeMonth(marks))));
+  SetCaption(kDay, Widen(DayDescription(*selectedMark, entry ? entry->note : std::string())));
+  SetCaption(kSummary, Widen(MonthSummaryText(SummarizeMonth(marks))));
   // Future days cannot be logged. A control losing the focus hands it to the calendar.
   for (const int id : kLoggingControls) {
-    if (selectedMark->future && GetFocus() == Control(id)) SetFocus(Control(ids::kDiaryCalendar));
+    if (selectedMark->future && GetFocus() == Control(id)) SetFocus(Control(kCalendar));
     EnableWindow(Control(id), !selectedMark->future);
   }
 }
@@ -158,9 +173,9 @@ void DiaryWindow::Refresh() {
 void DiaryWindow::Log(DoseStatus status) {
   const CivilDate today = clock_.Today();
   if (DaysSinceEpoch(selected_) > DaysSinceEpoch(today)) return;
-  const RegimenValues regimen = regimen_.Controls();
+  const RegimenValues regimen = regimen_.CurrentRegimen();
   const DiaryEntry entry{
-      selected_, status, regimen.drugName, regimen.dose, Narrow(WindowText(Control(ids::kDiaryNote))), Now()};
+      selected_, status, regimen.drugName, regimen.dose, Narrow(WindowText(Control(kNoteBox))), Now()};
   FileError error;
   if (!diary_.Put(entry, &error)) ReportWriteFailure(error);
   Select(selected_);
@@ -191,17 +206,17 @@ void DiaryWindow::OnCommand(int id, int notification, HWND control) {
     case IDCANCEL:  // Esc
       Unload();
       return;
-    case ids::kDiaryPreviousMonth:
+    case kPreviousMonthButton:
       return MoveMonths(-1);
-    case ids::kDiaryNextMonth:
+    case kNextMonthButton:
       return MoveMonths(1);
-    case ids::kDiaryTaken:
+    case kTakenButton:
       return Log(DoseStatus::Taken);
-    case ids::kDiaryMissed:
+    case kMissedButton:
       return Log(DoseStatus::Missed);
-    case ids::kDiaryClear:
+    case kClearButton:
       return ClearDay();
-    case ids::kDiaryExport:
+    case kExportButton:
       return Export();
   }
 }

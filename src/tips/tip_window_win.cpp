@@ -6,17 +6,19 @@
 #include "tips/message_pumping_http_client_win.h"
 #include "tips/tip_texts.h"
 #include "tips/tip_update.h"
+#include "tips/tip_window_definition.h"
 #include "tips/wininet_http_client_win.h"
-#include "ui/control_ids.h"
 #include "ui/picture_box_win.h"
-#include "ui/window_definitions.h"
 
 namespace quorvane {
+
+using namespace tip_window;
+
 namespace {
 
 constexpr int kLightBulbIconId = 2;
 constexpr DWORD kDownloadTimeoutMilliseconds = 60'000;
-constexpr int kButtons[] = {ids::kUpdateTips, ids::kTipOk, ids::kNextTip};
+constexpr int kButtons[] = {kUpdateTipsButton, kOkButton, kNextTipButton};
 
 std::uint64_t TimerSeed() {
   LARGE_INTEGER counter{};
@@ -56,29 +58,29 @@ void TipWindow::OnLoad() {
   // The light bulb, drawn unscaled at 32 by 32 pixels.
   const auto bulb = LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(kLightBulbIconId), IMAGE_ICON, 32,
                                32, LR_SHARED);
-  SetWindowLongPtrW(Control(ids::kTipPicture), kPictureBoxIconSlot, reinterpret_cast<LONG_PTR>(bulb));
+  SetWindowLongPtrW(Control(kPanel), kPictureBoxIconSlot, reinterpret_cast<LONG_PTR>(bulb));
   // A tip is shown as written: an "&" in it is not an access key.
-  HWND tipText = Control(ids::kTipText);
+  HWND tipText = Control(kTipText);
   SetWindowLongPtrW(tipText, GWL_STYLE, GetWindowLongPtrW(tipText, GWL_STYLE) | SS_NOPREFIX);
 
   random_.Seed(TimerSeed());
   lastLoad_ = tips_.LoadFromFolders(CurrentDataFolders().readFrom);
 }
 
-void TipWindow::SetText(std::string_view text) { SetCaption(ids::kTipText, Widen(text)); }
+void TipWindow::SetText(std::string_view text) { SetCaption(kTipText, Widen(text)); }
 
 void TipWindow::OnCommand(int id, int notification, HWND control) {
   if (busy_) return;
   if (notification != BN_CLICKED) return Form::OnCommand(id, notification, control);
   switch (id) {
-    case ids::kTipOk:
+    case kOkButton:
     case IDCANCEL:  // Esc
       Unload();
       return;
-    case ids::kNextTip:
+    case kNextTipButton:
       tips_.ShowRandomTip();
       return;
-    case ids::kUpdateTips:
+    case kUpdateTipsButton:
       RunTipUpdate();
       return;
   }

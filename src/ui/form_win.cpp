@@ -7,8 +7,8 @@
 #include "base/failure_report.h"
 #include "base/message_boxes_win.h"
 #include "base/text_win.h"
-#include "options/dialog_placement.h"
 #include "ui/day_grid_win.h"
+#include "ui/dialog_placement.h"
 #include "ui/dpi_win.h"
 #include "ui/picture_box_win.h"
 
@@ -39,9 +39,10 @@ ControlStyle StyleFor(const ControlDefinition& control) {
       // Three states, toggled by the form: a click never makes the box grey.
       return {WC_BUTTONW, BS_3STATE | tabStop, 0};
     case ControlKind::PushButton:
-      return {WC_BUTTONW,
-              static_cast<DWORD>((control.flags & kDefaultButton) ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON) | tabStop,
-              0};
+      return {
+          WC_BUTTONW,
+          static_cast<DWORD>((control.flags & kDefaultButton) ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON) | tabStop,
+          0};
     case ControlKind::TextBox:
       return {WC_EDITW, ES_AUTOHSCROLL | tabStop, WS_EX_CLIENTEDGE};
     case ControlKind::Label:
@@ -95,8 +96,8 @@ void Form::Load() {
     RegisterPictureBoxClass();
     RegisterDayGridClass();
   }
-  CreateWindowExW(ExStyle(), className.c_str(), Widen(definition_.caption).c_str(), Style(), 0, 0,
-                  0, 0, Owner(), nullptr, GetModuleHandleW(nullptr), this);
+  CreateWindowExW(ExStyle(), className.c_str(), Widen(definition_.caption).c_str(), Style(), 0, 0, 0, 0,
+                  Owner(), nullptr, GetModuleHandleW(nullptr), this);
   if (!window_) return;
   if (HICON icon = Icon()) SendMessageW(window_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon));
   if (HICON icon = SmallIcon()) SendMessageW(window_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon));
@@ -111,8 +112,7 @@ void Form::CreateControls() {
   for (const ControlDefinition* control : CreationOrder(definition_)) {
     const ControlStyle style = StyleFor(*control);
     HWND created = CreateWindowExW(style.exStyle, style.className, Widen(control->caption).c_str(),
-                                   WS_CHILD | WS_VISIBLE | style.style, 0, 0, 0, 0,
-                                   ContainerOf(*control),
+                                   WS_CHILD | WS_VISIBLE | style.style, 0, 0, 0, 0, ContainerOf(*control),
                                    reinterpret_cast<HMENU>(static_cast<INT_PTR>(control->id)),
                                    GetModuleHandleW(nullptr), nullptr);
     if (control->kind == ControlKind::TextBox)
@@ -198,9 +198,7 @@ void Form::SetCaption(int id, const std::wstring& text) {
   if (HWND control = Control(id)) SetWindowTextW(control, text.c_str());
 }
 
-int Form::CheckValue(int id) const {
-  return static_cast<int>(SendMessageW(Control(id), BM_GETCHECK, 0, 0));
-}
+int Form::CheckValue(int id) const { return static_cast<int>(SendMessageW(Control(id), BM_GETCHECK, 0, 0)); }
 
 void Form::SetCheckValue(int id, int value) {
   SendMessageW(Control(id), BM_SETCHECK, static_cast<WPARAM>(value), 0);

@@ -13,17 +13,15 @@ namespace quorvane {
 enum class ControlKind { CheckBox, PushButton, TextBox, Label, PictureBox, Frame, DayGrid };
 
 enum ControlFlag : unsigned {
-  kDefaultButton = 1u << 0,  // Enter presses it
-  kCancelButton = 1u << 1,   // Esc presses it
-  kAutoSize = 1u << 2,       // a label sized to its caption
-  kWhite = 1u << 3,          // painted white instead of the dialog colour
-  kSunken = 1u << 4,         // the standard sunken border
-  kShowsTipPicture = 1u << 5,
-  kNotTabStop = 1u << 6,
+  kDefaultButton = 1u << 0,  // push buttons: Enter presses it
+  kAutoSize = 1u << 1,       // labels: sized to the caption
+  kWhite = 1u << 2,          // picture boxes: white, with white labels on them
+  kSunken = 1u << 3,         // picture boxes: the standard sunken border
+  kNotTabStop = 1u << 4,
 };
 
 struct ControlDefinition {
-  std::string_view name;  // as the code calls it, e.g. "Text1(0)"
+  std::string_view name;  // says what the control is, e.g. "drugNameBox"
   ControlKind kind;
   int id;
   int containerId;  // 0: lies directly on the window

@@ -269,9 +269,10 @@ HWND Quorvane::WaitForMain() {
 }
 
 std::string Quorvane::Fields() const {
-  std::string fields =
-      Text(main_, ids::kDrugName) + "|" + Text(main_, ids::kStartDate) + "|" + Text(main_, ids::kDose);
-  for (const int box : {ids::kAlternateDay, ids::kRemindAtStart, ids::kTipsAtStartup})
+  std::string fields = Text(main_, main_window::kDrugNameBox) + "|" +
+                       Text(main_, main_window::kStartDateBox) + "|" + Text(main_, main_window::kDoseBox);
+  for (const int box :
+       {main_window::kAlternateDayCheck, main_window::kRemindAtStartCheck, main_window::kTipsAtStartupCheck})
     fields.append("|").append(std::to_string(CheckState(main_, box)));
   return fields;
 }

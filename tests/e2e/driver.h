@@ -13,12 +13,19 @@
 #include <string>
 #include <vector>
 
-#include "ui/control_ids.h"
+#include "app/main_window_definition.h"
+#include "diary/diary_window_definition.h"
+#include "options/options_dialog_definition.h"
+#include "tips/tip_window_definition.h"
+#include "tray/tray_message.h"
 
 namespace e2e {
 
 namespace fs = std::filesystem;
-namespace ids = quorvane::ids;
+namespace main_window = quorvane::main_window;
+namespace tip_window = quorvane::tip_window;
+namespace options_dialog = quorvane::options_dialog;
+namespace diary_window = quorvane::diary_window;
 using namespace std::chrono_literals;
 
 // Long enough for a slow machine; a healthy run needs a fraction of it.
@@ -96,7 +103,9 @@ class Quorvane {
   // The main window's boxes and check boxes as "name|date|dose|0|1|2".
   std::string Fields() const;
 
-  void PostTray(UINT mouseMessage) const { PostMessageW(main_, 2025, 0, mouseMessage); }
+  void PostTray(UINT mouseMessage) const {
+    PostMessageW(main_, quorvane::kTrayCallbackMessage, 0, mouseMessage);
+  }
   // Opens the menu and chooses the item by keys until `effect` is seen.
   void Choose(UINT buttonUp, const std::string& caption, const std::function<bool()>& effect);
 

@@ -22,7 +22,7 @@ struct Tips : testing::Test {
   }
   // Presses "更新知识库" and takes the request.
   std::string Update() {
-    Click(tips, ids::kUpdateTips);
+    Click(tips, tip_window::kUpdateTipsButton);
     return server.Take();
   }
   bool TipFileAsBefore(const std::string& before) const {
@@ -45,8 +45,8 @@ TEST_F(Tips, DownloadReplacesTheTipFileAndAddsItsTips) {
   std::set<std::string> seen;  // "下一条提示" until the old and both new tips have shown
   WaitFor(
       [&] {
-        seen.insert(Text(tips, ids::kTipText));
-        Click(tips, ids::kNextTip);
+        seen.insert(Text(tips, tip_window::kTipText));
+        Click(tips, tip_window::kNextTipButton);
         return seen == std::set<std::string>{kOld, kNew, "新提示：注意休息。"};
       },
       "the old and both new tips");
@@ -81,14 +81,14 @@ TEST_F(Tips, FailedDownloadLeavesTheTipFileAsItWas) {
   }
   EXPECT_TRUE(TipFileAsBefore(old));
   server.Refuse();
-  Click(tips, ids::kUpdateTips);
+  Click(tips, tip_window::kUpdateTipsButton);
   EXPECT_EQ(q.AnswerBox(), kFailed) << "connection refused";
   EXPECT_TRUE(TipFileAsBefore(old));
 }
 
 TEST_F(Tips, BusyWindowAnswersButTakesNoCommand) {
   Update();  // and no reply yet
-  for (const int button : {ids::kUpdateTips, ids::kTipOk, ids::kNextTip})
+  for (const int button : {tip_window::kUpdateTipsButton, tip_window::kOkButton, tip_window::kNextTipButton})
     EXPECT_FALSE(IsWindowEnabled(Control(tips, button))) << button;
   Send(tips, WM_CLOSE);  // answered while the download waits, and refused
   Send(tips, WM_COMMAND, IDOK, reinterpret_cast<LPARAM>(Control(tips, IDOK)));
@@ -96,7 +96,8 @@ TEST_F(Tips, BusyWindowAnswersButTakesNoCommand) {
   EXPECT_EQ(q.Box(), nullptr);
   server.Reply(200, Gbk(kNew + "\r\n"));
   EXPECT_EQ(q.AnswerBox(), "更新成功");
-  WaitFor([&] { return IsWindowEnabled(Control(tips, ids::kUpdateTips)); }, "the buttons enabled again");
+  WaitFor([&] { return IsWindowEnabled(Control(tips, tip_window::kUpdateTipsButton)); },
+          "the buttons enabled again");
 }
 
 }  // namespace e2e

@@ -29,11 +29,11 @@ TEST_F(Tray, ExitFromTheLeftMenuRemovesTheIconAndEnds) {
 }
 
 TEST_F(Tray, ClosingHidesAndBasicSettingsShowsTheWindowAsItWasLeft) {
-  SetText(main, ids::kDose, "10");
+  SetText(main, main_window::kDoseBox, "10");
   const std::pair<const char*, std::function<void()>> ways[] = {
       {"close request", [&] { PostMessageW(main, WM_CLOSE, 0, 0); }},
       {"close box", [&] { PostMessageW(main, WM_SYSCOMMAND, SC_CLOSE, 0); }},
-      {"button 退出", [&] { Click(main, ids::kHide); }},
+      {"button 退出", [&] { Click(main, main_window::kHideButton); }},
   };
   for (const auto& [name, close] : ways) {
     SCOPED_TRACE(name);
@@ -42,14 +42,14 @@ TEST_F(Tray, ClosingHidesAndBasicSettingsShowsTheWindowAsItWasLeft) {
     WaitFor([&] { return !IsWindowVisible(main); }, "the main window to hide");
     EXPECT_FALSE(q.Ended());
     q.Choose(WM_LBUTTONUP, "基本设置", [&] { return IsWindowVisible(main) && Foreground(main); });
-    EXPECT_EQ(Text(main, ids::kDose), "10");
+    EXPECT_EQ(Text(main, main_window::kDoseBox), "10");
   }
 }
 
 TEST_F(Tray, ClosingRightAfterATrayEventEnds) {
   WaitFor([&] { return Foreground(main); }, "the main window in front");  // activation clears a tray event
   q.PostTray(WM_MOUSEMOVE);
-  Click(main, ids::kHide);
+  Click(main, main_window::kHideButton);
   q.WaitForEnd();
 }
 
@@ -113,10 +113,10 @@ TEST_F(Tray, OptionsDialogShowsItsNoticesAndCloses) {
   };
   open();
   EXPECT_EQ(Text(dialog), "找病友");
-  Click(dialog, ids::kOptionsApply);
+  Click(dialog, options_dialog::kApplyButton);
   EXPECT_EQ(q.AnswerBox(), "在这里设置代码来设置选项 w/o 关闭对话框!");
   EXPECT_TRUE(IsWindowVisible(dialog));
-  Click(dialog, ids::kOptionsOk);
+  Click(dialog, options_dialog::kOkButton);
   EXPECT_EQ(q.AnswerBox(), "在这里放置代码来设置选项并且关闭对话框!");
   WaitFor([&] { return !IsWindowVisible(dialog); }, "the dialog to close after OK");
   for (const auto close :

@@ -11,7 +11,7 @@
 #include <functional>
 #include <string>
 
-#include "ui/control_ids.h"
+#include "tips/tip_window_definition.h"
 
 namespace {
 
@@ -48,7 +48,8 @@ bool PrintTip() {
   if (!WaitFor([&] { return IsWindowVisible(window = FindWindowW(L"QuorvaneTipWindow", nullptr)); }))
     return false;
   wchar_t text[4096] = L"";
-  GetDlgItemTextW(GetDlgItem(window, quorvane::ids::kTipPicture), quorvane::ids::kTipText, text, 4096);
+  GetDlgItemTextW(GetDlgItem(window, quorvane::tip_window::kPanel), quorvane::tip_window::kTipText, text,
+                  4096);
   std::string utf8(4 * std::wcslen(text) + 1, '\0');
   utf8.resize(WideCharToMultiByte(CP_UTF8, 0, text, -1, utf8.data(), static_cast<int>(utf8.size()), nullptr,
                                   nullptr) -

@@ -4,9 +4,11 @@
 #include "app/single_instance.h"
 #include "app/startup.h"
 #include "base/failure_report.h"
+#include "diary/diary_window_definition.h"
 #include "fakes.h"
+#include "options/options_dialog_definition.h"
+#include "tips/tip_window_definition.h"
 #include "tray/tray_state.h"
-#include "ui/window_definitions.h"
 
 namespace quorvane {
 namespace {
@@ -57,15 +59,14 @@ TEST(WindowDefinition, CreatesControlsInTabIndexOrderContainersFirst) {
   // "*" marks a control that takes the focus.
   const std::pair<const WindowDefinition&, std::string_view> cases[] = {
       {kMainWindow,
-       "Label1(0) Label1(1) Label1(2) *Text1(0) *Text1(1) *Text1(2) *chkGrdf *chkKjtx *Command1 "
-       "*Command2 *chkLoadTipsAtStartup"},
-      {kTipWindow, "*cmdOK *Picture1 *cmdNextTip *Command1 lblTipText Label1"},
+       "drugNameLabel doseLabel startDateLabel *drugNameBox *startDateBox *doseBox *alternateDayCheck "
+       "*remindAtStartCheck *saveButton *hideButton *tipsAtStartupCheck"},
+      {kTipWindow, "*okButton *panel *nextTipButton *updateTipsButton tipText heading"},
       {kOptionsDialog,
-       "*cmdOK *cmdCancel *cmdApply picOptions(1) picOptions(2) picOptions(3) fraSample2 "
-       "fraSample3 fraSample4"},
+       "*okButton *cancelButton *applyButton page1 page2 page3 sample2Frame sample3Frame sample4Frame"},
       {kDiaryWindow,
-       "lblMonth *grdCalendar lblLegend lblDay lblNote *txtNote *cmdTaken *cmdMissed *cmdClear *cmdPrevMonth "
-       "*cmdNextMonth *cmdExport lblSummary"}};
+       "month *calendar legend day noteLabel *noteBox *takenButton *missedButton *clearButton "
+       "*previousMonthButton *nextMonthButton *exportButton summary"}};
   for (const auto& [window, expected] : cases) {
     std::string order;
     for (const ControlDefinition* control : CreationOrder(window))
