@@ -69,7 +69,7 @@ void MainWindow::SetControls(const RegimenValues& values) {
 }
 
 void MainWindow::AddTrayIcon() {
-  // The conversion is private, so it is made here.
+  // Owner is a private base: the conversion is spelled out where it is allowed.
   if (HWND window = Handle()) tray_.emplace(window, static_cast<TrayIcon::Owner&>(*this));
 }
 

@@ -1,11 +1,11 @@
 #include "diary/diary_window_win.h"
 
 #include <commdlg.h>
-#include <shlobj.h>
 
 #include <algorithm>
 
 #include "base/message_boxes_win.h"
+#include "base/program_folder_win.h"
 #include "base/text_win.h"
 #include "diary/diary_month.h"
 #include "diary/diary_window_definition.h"
@@ -27,15 +27,7 @@ constexpr wchar_t kDoseDayMark[] = L"●";
 constexpr wchar_t kTakenMark[] = L"√";
 constexpr wchar_t kMissedMark[] = L"×";
 
-std::wstring KnownFolder(int csidl) {
-  wchar_t path[MAX_PATH] = {};
-  // The CSIDL call serves every Windows the program runs on; nothing here
-  // needs the newer known-folder API.
-  if (FAILED(SHGetFolderPathW(nullptr, csidl, nullptr, SHGFP_TYPE_CURRENT, path))) return {};
-  return path;
-}
-
-std::string DiaryPath() { return Narrow(KnownFolder(CSIDL_APPDATA) + L"\\Quorvane\\doselog.csv"); }
+std::string DiaryPath() { return Narrow(RecordFolder() + L"\\doselog.csv"); }
 
 LocalDateTime Now() {
   SYSTEMTIME now{};
@@ -80,7 +72,7 @@ bool SaveFileName(OPENFILENAMEW& dialog) {
 // the user cancels.
 std::wstring AskExportPath(HWND owner) {
   wchar_t file[MAX_PATH] = L"用药记录.csv";
-  const std::wstring documents = KnownFolder(CSIDL_PERSONAL);
+  const std::wstring documents = DocumentsFolder();
   OPENFILENAMEW dialog{sizeof(dialog)};
   dialog.hwndOwner = owner;
   dialog.lpstrFilter = L"CSV 文件 (*.csv)\0*.csv\0所有文件 (*.*)\0*.*\0";
