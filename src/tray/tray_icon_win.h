@@ -40,6 +40,7 @@ class TrayIcon {
   TrayIcon& operator=(const TrayIcon&) = delete;
 
   void SetTip(std::string_view tip);
+  // Given every message of the owner's window before the window sees it.
   Handled HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
 
  private:
