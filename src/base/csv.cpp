@@ -1,5 +1,6 @@
 #include "base/csv.h"
 
+#include <algorithm>
 #include <cstdio>
 
 namespace quorvane {
@@ -43,6 +44,7 @@ std::vector<CsvRecord> SplitCsvRecords(std::string_view bytes) {
 
 std::optional<std::vector<std::string>> SplitCsvFields(std::string_view record) {
   std::vector<std::string> fields;
+  fields.reserve(16);
   std::size_t i = 0;
   for (;;) {
     std::string field;
@@ -62,11 +64,11 @@ std::optional<std::vector<std::string>> SplitCsvFields(std::string_view record) 
       }
       if (i < record.size() && record[i] != ',') return std::nullopt;
     } else {
-      for (; i < record.size() && record[i] != ','; ++i) {
-        const char c = record[i];
-        if (c == '"' || c == '\r' || c == '\n') return std::nullopt;
-        field += c;
-      }
+      const std::size_t end = std::min(record.find(',', i), record.size());
+      const std::string_view bare = record.substr(i, end - i);
+      if (bare.find_first_of("\"\r\n") != std::string_view::npos) return std::nullopt;
+      field = bare;
+      i = end;
     }
     fields.push_back(std::move(field));
     if (i >= record.size()) return fields;

@@ -7,9 +7,9 @@
 #include <algorithm>
 #include <cstdint>
 #include <optional>
-#include <set>
 #include <string>
 #include <string_view>
+#include <unordered_set>
 #include <vector>
 
 #include "base/csv.h"
@@ -55,7 +55,7 @@ template <typename Format>
 DatedRows<typename Format::Entry> ParseDatedRows(std::string_view bytes) {
   if (bytes.starts_with(kUtf8ByteOrderMark)) bytes.remove_prefix(kUtf8ByteOrderMark.size());
   DatedRows<typename Format::Entry> result;
-  std::set<std::int64_t> days;
+  std::unordered_set<std::int64_t> days;
   bool first = true;
   for (const CsvRecord& record : SplitCsvRecords(bytes)) {
     const bool header = first && record.text == Format::kHeader;
@@ -95,9 +95,8 @@ std::vector<Entry> EntriesByDate(const std::vector<DatedRow<Entry>>& rows) {
   std::vector<Entry> entries;
   for (const auto& row : rows)
     if (row.entry) entries.push_back(*row.entry);
-  std::stable_sort(entries.begin(), entries.end(), [](const Entry& a, const Entry& b) {
-    return DaysSinceEpoch(a.date) < DaysSinceEpoch(b.date);
-  });
+  std::stable_sort(entries.begin(), entries.end(),
+                   [](const Entry& a, const Entry& b) { return a.date < b.date; });
   return entries;
 }
 
@@ -146,9 +145,8 @@ class DatedFile {
       same->entry = entry;
     } else {
       // Before the first later date; rows that were not understood keep their places.
-      const auto later = std::find_if(rows.begin(), rows.end(), [&](const Row& r) {
-        return r.entry && DaysSinceEpoch(r.entry->date) > DaysSinceEpoch(entry.date);
-      });
+      const auto later = std::find_if(rows.begin(), rows.end(),
+                                      [&](const Row& r) { return r.entry && r.entry->date > entry.date; });
       rows.insert(later, Row{entry, {}, true});
     }
     return Rewrite(std::move(rows), error);

@@ -47,7 +47,7 @@ std::string SelfCheckFormat::FormatRow(const SelfCheck& check) {
 const SelfCheck* PreviousCheck(const std::vector<SelfCheck>& checks, const CivilDate& day) {
   const SelfCheck* previous = nullptr;
   for (const SelfCheck& check : checks)
-    if (DaysSinceEpoch(check.date) < DaysSinceEpoch(day)) previous = &check;
+    if (check.date < day) previous = &check;
   return previous;
 }
 
@@ -82,11 +82,8 @@ SelfCheckTrend BuildTrend(const std::vector<SelfCheck>& checks, const CivilDate&
   SelfCheckTrend trend;
   trend.last = today;
   trend.first = DateFromDays(DaysSinceEpoch(today) - kTrendWeeks * 7 + 1);
-  for (const SelfCheck& check : checks) {
-    const std::int64_t day = DaysSinceEpoch(check.date);
-    if (day >= DaysSinceEpoch(trend.first) && day <= DaysSinceEpoch(today))
-      trend.points.push_back({check.date, check.Total()});
-  }
+  for (const SelfCheck& check : checks)
+    if (check.date >= trend.first && check.date <= today) trend.points.push_back({check.date, check.Total()});
   if (checks.empty()) {
     trend.label = "还没有自评记录";
     return trend;

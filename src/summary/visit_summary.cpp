@@ -24,9 +24,7 @@ void Count(AdherenceRow& row, const DiaryEntry* entry) {
 
 int DateRange::Days() const { return static_cast<int>(Day(last) - Day(first) + 1); }
 
-bool DateRange::Contains(const CivilDate& day) const {
-  return Day(day) >= Day(first) && Day(day) <= Day(last);
-}
+bool DateRange::Contains(const CivilDate& day) const { return day >= first && day <= last; }
 
 std::optional<DateRange> PeriodOf(SummaryPeriod choice, const CivilDate& today, const CivilDate& since) {
   int days = 0;
@@ -41,7 +39,7 @@ std::optional<DateRange> PeriodOf(SummaryPeriod choice, const CivilDate& today, 
       days = 180;
       break;
     case SummaryPeriod::SinceDate:
-      if (!IsValidDate(since) || Day(since) > Day(today)) return std::nullopt;
+      if (!IsValidDate(since) || since > today) return std::nullopt;
       return DateRange{since, today};
   }
   return DateRange{DateFromDays(Day(today) - days + 1), today};
@@ -59,7 +57,7 @@ VisitSummary SummarizeVisit(const std::vector<DiaryEntry>& diary, const std::vec
   summary.made = made;
   summary.regimen = regimen;
   summary.countedFrom = period.first;
-  if (const auto start = ParseDateText(regimen.startDate); start && Day(start->date) > Day(period.first))
+  if (const auto start = ParseDateText(regimen.startDate); start && start->date > period.first)
     summary.countedFrom = start->date;
 
   std::unordered_map<std::int64_t, const DiaryEntry*> logged;
