@@ -19,7 +19,7 @@ namespace quorvane {
 
 // A larger file is not read at all: junk rows by the million would make the
 // window slow to open and the process large, and the program never writes
-// anything near it (ten years of daily rows are about 0.5 MB).
+// anything near it (ten years of daily rows are about 0.2 MB).
 inline constexpr std::uint64_t kMaxRecordFileBytes = 16 * 1024 * 1024;
 
 // The file's bytes; an empty text when there is no file. Nothing, with the
