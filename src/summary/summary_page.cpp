@@ -110,7 +110,7 @@ std::string Chart(const VisitSummary& summary) {
 
   std::string svg = "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"" + number(kWidth) + "\" height=\"" +
                     number(kHeight) + "\" viewBox=\"0 0 " + number(kWidth) + ' ' + number(kHeight) +
-                    "\" font-family=\"sans-serif\" font-size=\"10\">\n";
+                    "\" font-family=\"Microsoft YaHei, SimSun, sans-serif\" font-size=\"10\">\n";
   svg += "<rect x=\"" + number(kLeft) + "\" y=\"" + number(y(1)) + "\" width=\"" + number(kRight - kLeft) +
          "\" height=\"" + number(y(0) - y(1)) + "\" fill=\"#cfe8cf\"/>\n";
   for (int total = 0; total <= yMax; total += 3) {
