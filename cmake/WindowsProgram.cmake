@@ -12,6 +12,7 @@ set_property(SOURCE ${PROJECT_SOURCE_DIR}/resources/quorvane.rc APPEND PROPERTY 
              ${QUORVANE_ASSETS_DIR} ${PROJECT_SOURCE_DIR}/resources)
 set_property(SOURCE ${PROJECT_SOURCE_DIR}/resources/quorvane.rc APPEND PROPERTY OBJECT_DEPENDS
              ${PROJECT_SOURCE_DIR}/resources/quorvane.manifest
+             ${PROJECT_SOURCE_DIR}/resources/selfcheck/mg-adl.txt
              ${QUORVANE_ASSETS_DIR}/icons.rc
              ${QUORVANE_ASSETS_DIR}/tkw.chm
              ${QUORVANE_ASSETS_DIR}/qelmuEbook.chm)

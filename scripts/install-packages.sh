@@ -11,6 +11,7 @@ packages=(
   nsis python3                                         # the installer and the zip
   faketime                                             # a midnight while it runs
   clang libclang-rt-14-dev llvm                        # fuzz targets: libFuzzer, sanitizers, symbolizer
+  chromium poppler-utils                               # 就诊摘要 printed in a real browser
 )
 
 missing=()
