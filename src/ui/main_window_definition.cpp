@@ -8,7 +8,9 @@ using enum ControlKind;
 
 // Read top to bottom: drug name, dose, start date; the two schedule switches
 // side by side; the tip switch; "修改" and "退出". Tab goes from the drug name
-// to the start date and only then to the dose.
+// to the start date and only then to the dose. Each label has the tab index
+// of the box it names, so that it is created just before it: a screen
+// reader names a box by the label before it.
 constexpr ControlDefinition kControls[] = {
     // name                    kind        id                    in caption               left  top   width height tab flags      value
     {"chkLoadTipsAtStartup", CheckBox, ids::kTipsAtStartup, 0, "显示日积月累(&S)", 360, 3120, 2055, 315, 10, 0, 1},
@@ -19,9 +21,9 @@ constexpr ControlDefinition kControls[] = {
     {"Text1(2)", TextBox, ids::kDose, 0, "6", 1200, 1080, 1215, 375, 5},
     {"Text1(1)", TextBox, ids::kStartDate, 0, "2006-05-22", 1200, 1800, 1215, 375, 4},
     {"Text1(0)", TextBox, ids::kDrugName, 0, "强的松", 1200, 480, 1215, 375, 3},
-    {"Label1(2)", Label, ids::kStartDateLabel, 0, "开始日期", 360, 1920, 720, 180, 2, kAutoSize},
-    {"Label1(1)", Label, ids::kDoseLabel, 0, "用量", 360, 1200, 360, 180, 1, kAutoSize},
-    {"Label1(0)", Label, ids::kDrugNameLabel, 0, "药名", 360, 480, 360, 180, 0, kAutoSize},
+    {"Label1(2)", Label, ids::kStartDateLabel, 0, "开始日期", 360, 1920, 720, 180, 4, kAutoSize},
+    {"Label1(1)", Label, ids::kDoseLabel, 0, "用量", 360, 1200, 360, 180, 5, kAutoSize},
+    {"Label1(0)", Label, ids::kDrugNameLabel, 0, "药名", 360, 480, 360, 180, 3, kAutoSize},
 };
 
 }  // namespace

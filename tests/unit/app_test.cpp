@@ -53,23 +53,23 @@ TEST(TrayState, ClosingEndsTheProgramOnlyWhenTheLatestActionCameThroughTheTray) 
   }
 }
 
-TEST(WindowDefinition, CreatesControlsInTabIndexOrderContainersFirst) {
-  // "*" marks a control that takes the focus.
+TEST(WindowDefinition, CreatesControlsInTabIndexOrderEachLabelBeforeItsBoxContainersLast) {
+  // "*" marks a tab stop.
   const std::pair<const WindowDefinition&, std::string_view> cases[] = {
       {kMainWindow,
-       "Label1(0) Label1(1) Label1(2) *Text1(0) *Text1(1) *Text1(2) *chkGrdf *chkKjtx *Command1 "
+       "Label1(0) *Text1(0) Label1(2) *Text1(1) Label1(1) *Text1(2) *chkGrdf *chkKjtx *Command1 "
        "*Command2 *chkLoadTipsAtStartup"},
-      {kTipWindow, "*cmdOK *Picture1 *cmdNextTip *Command1 lblTipText Label1"},
+      {kTipWindow, "*cmdOK *Picture1 *cmdNextTip *Command1 Label1 lblTipText"},
       {kOptionsDialog,
        "*cmdOK *cmdCancel *cmdApply picOptions(1) picOptions(2) picOptions(3) fraSample2 "
        "fraSample3 fraSample4"},
       {kDiaryWindow,
-       "lblMonth *grdCalendar lblLegend lblDay lblNote *txtNote *cmdTaken *cmdMissed *cmdClear *cmdPrevMonth "
-       "*cmdNextMonth *cmdExport lblSummary"}};
+       "*cmdPrevMonth *cmdNextMonth lblMonth *grdCalendar lblLegend lblDay lblNote *txtNote *cmdTaken "
+       "*cmdMissed *cmdClear *cmdExport lblSummary"}};
   for (const auto& [window, expected] : cases) {
     std::string order;
-    for (const ControlDefinition* control : CreationOrder(window))
-      testing::Note(&order, std::string(TakesFocus(*control) ? "*" : "").append(control->name));
+    for (const PlacedControl& placed : CreationOrder(window))
+      testing::Note(&order, std::string(placed.tabStop ? "*" : "").append(placed.definition->name));
     EXPECT_EQ(order, expected);
   }
 }
