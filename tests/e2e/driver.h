@@ -53,6 +53,10 @@ void SetText(HWND parent, int id, const std::string& text);
 // Posted: a button may open a modal box, which would hold a sent message.
 void Click(HWND parent, int id);
 void PostKey(HWND window, UINT virtualKey);
+// Alt and a letter, as the keyboard sends it to the control with the focus.
+void PostAltKey(HWND window, wchar_t letter);
+// The control with the keyboard focus in the thread of `window`, or null.
+HWND Focus(HWND window);
 LRESULT Send(HWND window, UINT message, WPARAM wParam = 0, LPARAM lParam = 0);
 std::vector<HWND> TrayIcons();  // the visible icons' windows in Wine's tray
 // What the program asked the shell to open, from the prefix's recorder.
@@ -97,10 +101,15 @@ class Quorvane {
   std::string Fields() const;
 
   void PostTray(UINT mouseMessage) const { PostMessageW(main_, 2025, 0, mouseMessage); }
+  // Makes the program see high contrast turned on, as Windows tells it:
+  // SPI_GETHIGHCONTRAST says so, and each window gets WM_SETTINGCHANGE and
+  // WM_SYSCOLORCHANGE. (Wine itself always reports it off.)
+  void ReportHighContrast();
   // Opens the menu and chooses the item by keys until `effect` is seen.
   void Choose(UINT buttonUp, const std::string& caption, const std::function<bool()>& effect);
 
  private:
+  void Hook();  // quorvane_menuhook.dll into the program's window thread
   HWND OpenMenu(UINT buttonUp, std::vector<std::string>& items);
   std::pair<std::vector<std::string>, int> ReadMenu(HWND menu) const;  // captions, selected item
   fs::path folder_;

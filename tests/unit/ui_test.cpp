@@ -95,14 +95,19 @@ TEST(Palette, StatusColoursAreReadableAndHighContrastUsesOnlySystemColours) {
   EXPECT_EQ(dark.good, kWhite);
   EXPECT_EQ(dark.bad, kWhite);
 
+  // In high contrast, only the scheme's colours; on white too, where green
+  // would be readable.
+  const SystemColours white{kWhite, kBlack, {96, 0, 0}, {55, 0, 110}, kWhite, {128, 128, 128}};
+  for (const SystemColours& scheme : {black, white}) {
+    const Palette high = ColoursToDrawWith(scheme, true);
+    const Rgb drawn[] = {high.background,    high.text,  high.dimText,   high.line, high.selection,
+                         high.selectionText, high.panel, high.panelText, high.good, high.bad};
+    const Rgb system[] = {scheme.window, scheme.windowText, scheme.grayText, scheme.highlight,
+                          scheme.highlightText};
+    for (size_t i = 0; i < std::size(drawn); ++i)
+      EXPECT_NE(std::find(std::begin(system), std::end(system), drawn[i]), std::end(system)) << i;
+  }
   const Palette high = ColoursToDrawWith(black, true);
-  const Rgb drawn[] = {high.background,    high.text,  high.dimText,   high.line, high.selection,
-                       high.selectionText, high.panel, high.panelText, high.good, high.bad};
-  const std::string names[] = {"background",    "text",  "dimText",   "line", "selection",
-                               "selectionText", "panel", "panelText", "good", "bad"};
-  const Rgb system[] = {black.window, black.windowText, black.grayText, black.highlight, black.highlightText};
-  for (size_t i = 0; i < std::size(drawn); ++i)
-    EXPECT_NE(std::find(std::begin(system), std::end(system), drawn[i]), std::end(system)) << names[i];
   EXPECT_EQ(high.panel, kBlack);
   EXPECT_EQ(high.line, kWhite);
 }

@@ -4,11 +4,49 @@
 // + 1 (0 for none) of the menu last asked for, [2] menu windows destroyed,
 // [3] keys a menu took, [4] the selected item + 1 when a menu took Enter,
 // then from [5] the captions, each ended by a NUL.
+// It also stands in for a system with high contrast on, which Wine cannot
+// report: on kReportHighContrast the program's own calls of
+// SystemParametersInfoW come here first.
 #include <windows.h>
 
+#include <cstring>
 #include <string>
 
 namespace {
+
+constexpr UINT kReportHighContrast = WM_APP + 0x3769;
+
+BOOL WINAPI SystemParametersInfoInHighContrast(UINT action, UINT param, PVOID data, UINT flags) {
+  if (action != SPI_GETHIGHCONTRAST || !data) return SystemParametersInfoW(action, param, data, flags);
+  auto* state = static_cast<HIGHCONTRASTW*>(data);
+  state->dwFlags = HCF_HIGHCONTRASTON | HCF_AVAILABLE;
+  state->lpszDefaultScheme = nullptr;
+  return TRUE;
+}
+
+// Points the program's import of SystemParametersInfoW at the function above.
+void ReportHighContrast() {
+  auto* const base = reinterpret_cast<BYTE*>(GetModuleHandleW(nullptr));
+  const auto* nt =
+      reinterpret_cast<IMAGE_NT_HEADERS*>(base + reinterpret_cast<IMAGE_DOS_HEADER*>(base)->e_lfanew);
+  const IMAGE_DATA_DIRECTORY imports = nt->OptionalHeader.DataDirectory[IMAGE_DIRECTORY_ENTRY_IMPORT];
+  for (auto* module = reinterpret_cast<IMAGE_IMPORT_DESCRIPTOR*>(base + imports.VirtualAddress); module->Name;
+       ++module) {
+    if (_stricmp(reinterpret_cast<char*>(base + module->Name), "user32.dll")) continue;
+    auto* name = reinterpret_cast<IMAGE_THUNK_DATA*>(base + module->OriginalFirstThunk);
+    auto* address = reinterpret_cast<IMAGE_THUNK_DATA*>(base + module->FirstThunk);
+    for (; name->u1.AddressOfData; ++name, ++address) {
+      if (IMAGE_SNAP_BY_ORDINAL(name->u1.Ordinal) ||
+          strcmp(reinterpret_cast<IMAGE_IMPORT_BY_NAME*>(base + name->u1.AddressOfData)->Name,
+                 "SystemParametersInfoW"))
+        continue;
+      DWORD protection = 0;
+      VirtualProtect(&address->u1.Function, sizeof(address->u1.Function), PAGE_READWRITE, &protection);
+      address->u1.Function = reinterpret_cast<ULONG_PTR>(&SystemParametersInfoInHighContrast);
+      VirtualProtect(&address->u1.Function, sizeof(address->u1.Function), protection, &protection);
+    }
+  }
+}
 
 volatile wchar_t* View() {
   static void* view = [] {
@@ -32,6 +70,7 @@ wchar_t SelectedPlusOne(HMENU menu) {
 
 extern "C" __declspec(dllexport) LRESULT CALLBACK MenuHook(int code, WPARAM wParam, LPARAM lParam) {
   const auto* call = reinterpret_cast<const CWPSTRUCT*>(lParam);
+  if (code == HC_ACTION && call->message == kReportHighContrast) ReportHighContrast();
   wchar_t className[8] = {};
   if (code == HC_ACTION && View() && GetClassNameW(call->hwnd, className, 8) &&
       !wcscmp(className, L"#32768")) {
