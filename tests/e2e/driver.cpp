@@ -91,17 +91,17 @@ std::shared_ptr<void> HoldFile(const fs::path& file, DWORD access, DWORD sharing
 
 fs::path Asset(const std::string& name) { return FromEnvironment("QUORVANE_ASSETS_DIR") / name; }
 
-std::optional<std::string> UserValue(const wchar_t* key) {
+std::optional<std::string> UserValue(const wchar_t* key, const wchar_t* name) {
   wchar_t text[2048];
   DWORD size = sizeof text;
-  if (RegGetValueW(HKEY_CURRENT_USER, key, L"Quorvane", RRF_RT_REG_SZ, nullptr, text, &size)) return {};
+  if (RegGetValueW(HKEY_CURRENT_USER, key, name, RRF_RT_REG_SZ, nullptr, text, &size)) return {};
   return Utf8(text);
 }
 
-void SetUserValue(const wchar_t* key, const std::optional<std::string>& text) {
+void SetUserValue(const wchar_t* key, const std::optional<std::string>& text, const wchar_t* name) {
   const std::wstring wide = Wide(text.value_or(""));
-  if (!text) RegDeleteKeyValueW(HKEY_CURRENT_USER, key, L"Quorvane");
-  if (text) RegSetKeyValueW(HKEY_CURRENT_USER, key, L"Quorvane", REG_SZ, wide.c_str(), (wide.size() + 1) * 2);
+  if (!text) RegDeleteKeyValueW(HKEY_CURRENT_USER, key, name);
+  if (text) RegSetKeyValueW(HKEY_CURRENT_USER, key, name, REG_SZ, wide.c_str(), (wide.size() + 1) * 2);
 }
 
 LRESULT Send(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {

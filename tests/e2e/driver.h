@@ -42,8 +42,9 @@ fs::path Asset(const std::string& name);
 // HKCU\Software "Quorvane" (the record) and the logon entry under Run.
 inline constexpr wchar_t kRecordKey[] = L"Software";
 inline constexpr wchar_t kRunKey[] = L"Software\\Microsoft\\Windows\\CurrentVersion\\Run";
-std::optional<std::string> UserValue(const wchar_t* key);
-void SetUserValue(const wchar_t* key, const std::optional<std::string>& text);
+std::optional<std::string> UserValue(const wchar_t* key, const wchar_t* name = L"Quorvane");
+void SetUserValue(const wchar_t* key, const std::optional<std::string>& text,
+                  const wchar_t* name = L"Quorvane");
 
 std::string Text(HWND window);
 HWND Control(HWND parent, int id);

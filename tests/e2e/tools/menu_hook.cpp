@@ -9,7 +9,6 @@
 // SystemParametersInfoW come here first.
 #include <windows.h>
 
-#include <cstring>
 #include <string>
 
 namespace {
@@ -18,34 +17,25 @@ constexpr UINT kReportHighContrast = WM_APP + 0x3769;
 
 BOOL WINAPI SystemParametersInfoInHighContrast(UINT action, UINT param, PVOID data, UINT flags) {
   if (action != SPI_GETHIGHCONTRAST || !data) return SystemParametersInfoW(action, param, data, flags);
-  auto* state = static_cast<HIGHCONTRASTW*>(data);
-  state->dwFlags = HCF_HIGHCONTRASTON | HCF_AVAILABLE;
-  state->lpszDefaultScheme = nullptr;
+  static_cast<HIGHCONTRASTW*>(data)->dwFlags = HCF_HIGHCONTRASTON | HCF_AVAILABLE;
   return TRUE;
 }
 
 // Points the program's import of SystemParametersInfoW at the function above.
 void ReportHighContrast() {
-  auto* const base = reinterpret_cast<BYTE*>(GetModuleHandleW(nullptr));
+  auto* base = reinterpret_cast<BYTE*>(GetModuleHandleW(nullptr));
   const auto* nt =
       reinterpret_cast<IMAGE_NT_HEADERS*>(base + reinterpret_cast<IMAGE_DOS_HEADER*>(base)->e_lfanew);
-  const IMAGE_DATA_DIRECTORY imports = nt->OptionalHeader.DataDirectory[IMAGE_DIRECTORY_ENTRY_IMPORT];
-  for (auto* module = reinterpret_cast<IMAGE_IMPORT_DESCRIPTOR*>(base + imports.VirtualAddress); module->Name;
-       ++module) {
-    if (_stricmp(reinterpret_cast<char*>(base + module->Name), "user32.dll")) continue;
-    auto* name = reinterpret_cast<IMAGE_THUNK_DATA*>(base + module->OriginalFirstThunk);
-    auto* address = reinterpret_cast<IMAGE_THUNK_DATA*>(base + module->FirstThunk);
-    for (; name->u1.AddressOfData; ++name, ++address) {
-      if (IMAGE_SNAP_BY_ORDINAL(name->u1.Ordinal) ||
-          strcmp(reinterpret_cast<IMAGE_IMPORT_BY_NAME*>(base + name->u1.AddressOfData)->Name,
-                 "SystemParametersInfoW"))
-        continue;
-      DWORD protection = 0;
-      VirtualProtect(&address->u1.Function, sizeof(address->u1.Function), PAGE_READWRITE, &protection);
-      address->u1.Function = reinterpret_cast<ULONG_PTR>(&SystemParametersInfoInHighContrast);
-      VirtualProtect(&address->u1.Function, sizeof(address->u1.Function), protection, &protection);
-    }
-  }
+  const auto real =
+      reinterpret_cast<ULONG_PTR>(GetProcAddress(GetModuleHandleW(L"user32.dll"), "SystemParametersInfoW"));
+  auto* module = reinterpret_cast<IMAGE_IMPORT_DESCRIPTOR*>(
+      base + nt->OptionalHeader.DataDirectory[IMAGE_DIRECTORY_ENTRY_IMPORT].VirtualAddress);
+  for (; module->Name; ++module)
+    for (auto* entry = reinterpret_cast<ULONG_PTR*>(base + module->FirstThunk); *entry; ++entry)
+      if (DWORD was; *entry == real && VirtualProtect(entry, sizeof *entry, PAGE_READWRITE, &was)) {
+        *entry = reinterpret_cast<ULONG_PTR>(&SystemParametersInfoInHighContrast);
+        VirtualProtect(entry, sizeof *entry, was, &was);
+      }
 }
 
 volatile wchar_t* View() {
