@@ -321,8 +321,12 @@ LRESULT Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       const bool resizable = (Style() & WS_THICKFRAME) != 0;
       const PixelSize kept =
           ClientSizeAfterDpiChange(definition_, resizable, {client.right, client.bottom}, dpi_, newDpi);
-      ApplyDpi(newDpi, resizable ? &kept : nullptr);
+      // First where Windows suggests, so that the window is fitted to the
+      // work area of the screen it moved to.
       const RECT* suggested = reinterpret_cast<const RECT*>(lParam);
+      SetWindowPos(window_, nullptr, suggested->left, suggested->top, suggested->right - suggested->left,
+                   suggested->bottom - suggested->top, SWP_NOZORDER | SWP_NOACTIVATE);
+      ApplyDpi(newDpi, resizable ? &kept : nullptr);
       MoveOnScreen({suggested->left, suggested->top});
       return 0;
     }
