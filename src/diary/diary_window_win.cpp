@@ -40,11 +40,9 @@ CivilDate AddDays(const CivilDate& day, int days) { return DateFromDays(DaysSinc
 DayGridCell CellFor(const DayMark& mark, const CivilDate& selected) {
   DayGridCell cell;
   cell.number = std::to_wstring(mark.date.day);
-  if (mark.doseDay) cell.corner = kDoseDayMark;
-  if (mark.logged == DoseStatus::Taken)
-    cell.status = kTakenMark + Widen(kTakenWord), cell.statusColour = RGB(0, 128, 0);
-  if (mark.logged == DoseStatus::Missed)
-    cell.status = kMissedMark + Widen(kMissedWord), cell.statusColour = RGB(192, 0, 0);
+  if (mark.doseDay) cell.mark = kDoseDayMark;
+  if (mark.logged == DoseStatus::Taken) cell.status = kTakenMark + Widen(kTakenWord), cell.tone = DayTone::Good;
+  if (mark.logged == DoseStatus::Missed) cell.status = kMissedMark + Widen(kMissedWord), cell.tone = DayTone::Bad;
   cell.today = mark.today;
   cell.selected = mark.date == selected;
   cell.dim = mark.future;
@@ -97,7 +95,10 @@ void DiaryWindow::Open() {
   const bool opening = !IsLoaded();
   Load();
   ShowModeless();
-  if (opening) ReportLoadProblems();
+  if (!opening) return;
+  // It opens on the calendar, though Tab starts at the month's buttons.
+  SetFocus(Control(kCalendar));
+  ReportLoadProblems();
 }
 
 void DiaryWindow::OnLoad() {
@@ -153,7 +154,10 @@ void DiaryWindow::Refresh() {
   SendMessageW(Control(kCalendar), kDayGridSetCells, 0, reinterpret_cast<LPARAM>(cells.data()));
   SetCaption(kMonth, std::to_wstring(shownYear_) + L"年" + std::to_wstring(shownMonth_) + L"月");
   const DiaryEntry* entry = diary_.Find(selected_);
-  SetCaption(kDay, Widen(DayDescription(*selectedMark, entry ? entry->note : std::string())));
+  // The line under the calendar is also the calendar's name for screen readers.
+  const std::wstring day = Widen(DayDescription(*selectedMark, entry ? entry->note : std::string()));
+  SetCaption(kDay, day);
+  SetCaption(kCalendar, day);
   SetCaption(kSummary, Widen(MonthSummaryText(SummarizeMonth(marks))));
   // Future days cannot be logged. A control losing the focus hands it to the calendar.
   for (const int id : kLoggingControls) {

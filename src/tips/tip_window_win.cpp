@@ -51,14 +51,22 @@ void TipWindow::Close() {
 
 void TipWindow::PlaceOnScreen() {
   // Not centred: 2370 by 2400 twips from the top-left corner of the screen.
-  SetWindowPos(Handle(), nullptr, Scale(2370), Scale(2400), 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  MoveOnScreen({Scale(2370), Scale(2400)});
+}
+
+void TipWindow::OnLayout() {
+  // The light bulb: 32 by 32 pixels at 96 DPI, larger with the text.
+  const int size = MulDiv(32, LayoutDpi(), USER_DEFAULT_SCREEN_DPI);
+  UniqueIcon bulb(static_cast<HICON>(
+      LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(kLightBulbIconId), IMAGE_ICON, size, size, 0)));
+  HWND picture = Control(kPanel);
+  SetWindowLongPtrW(picture, kPictureBoxIconSizeSlot, size);
+  SetWindowLongPtrW(picture, kPictureBoxIconSlot, reinterpret_cast<LONG_PTR>(bulb.Get()));
+  bulb_ = std::move(bulb);
+  InvalidateRect(picture, nullptr, TRUE);
 }
 
 void TipWindow::OnLoad() {
-  // The light bulb, drawn unscaled at 32 by 32 pixels.
-  const auto bulb = LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(kLightBulbIconId), IMAGE_ICON, 32,
-                               32, LR_SHARED);
-  SetWindowLongPtrW(Control(kPanel), kPictureBoxIconSlot, reinterpret_cast<LONG_PTR>(bulb));
   // A tip is shown as written: an "&" in it is not an access key.
   HWND tipText = Control(kTipText);
   SetWindowLongPtrW(tipText, GWL_STYLE, GetWindowLongPtrW(tipText, GWL_STYLE) | SS_NOPREFIX);
@@ -67,7 +75,11 @@ void TipWindow::OnLoad() {
   lastLoad_ = tips_.LoadFromFolders(CurrentDataFolders().readFrom);
 }
 
-void TipWindow::SetText(std::string_view text) { SetCaption(kTipText, Widen(text)); }
+void TipWindow::SetText(std::string_view text) {
+  SetCaption(kTipText, Widen(text));
+  // A screen reader hears that a new tip is there.
+  NotifyWinEvent(EVENT_OBJECT_NAMECHANGE, Control(kTipText), OBJID_CLIENT, CHILDID_SELF);
+}
 
 void TipWindow::OnCommand(int id, int notification, HWND control) {
   if (busy_) return;

@@ -11,7 +11,8 @@
 namespace e2e {
 namespace {
 
-constexpr UINT kMenuRead = WM_APP + 0x3768;  // answered by quorvane_menuhook.dll inside the program
+constexpr UINT kMenuRead = WM_APP + 0x3768;            // answered by quorvane_menuhook.dll inside the program
+constexpr UINT kReportHighContrast = WM_APP + 0x3769;  // taken by the same
 
 std::string Narrow(UINT codePage, const std::wstring& text) {
   std::string out(text.size() * 4, '\0');
@@ -90,17 +91,17 @@ std::shared_ptr<void> HoldFile(const fs::path& file, DWORD access, DWORD sharing
 
 fs::path Asset(const std::string& name) { return FromEnvironment("QUORVANE_ASSETS_DIR") / name; }
 
-std::optional<std::string> UserValue(const wchar_t* key) {
+std::optional<std::string> UserValue(const wchar_t* key, const wchar_t* name) {
   wchar_t text[2048];
   DWORD size = sizeof text;
-  if (RegGetValueW(HKEY_CURRENT_USER, key, L"Quorvane", RRF_RT_REG_SZ, nullptr, text, &size)) return {};
+  if (RegGetValueW(HKEY_CURRENT_USER, key, name, RRF_RT_REG_SZ, nullptr, text, &size)) return {};
   return Utf8(text);
 }
 
-void SetUserValue(const wchar_t* key, const std::optional<std::string>& text) {
+void SetUserValue(const wchar_t* key, const std::optional<std::string>& text, const wchar_t* name) {
   const std::wstring wide = Wide(text.value_or(""));
-  if (!text) RegDeleteKeyValueW(HKEY_CURRENT_USER, key, L"Quorvane");
-  if (text) RegSetKeyValueW(HKEY_CURRENT_USER, key, L"Quorvane", REG_SZ, wide.c_str(), (wide.size() + 1) * 2);
+  if (!text) RegDeleteKeyValueW(HKEY_CURRENT_USER, key, name);
+  if (text) RegSetKeyValueW(HKEY_CURRENT_USER, key, name, REG_SZ, wide.c_str(), (wide.size() + 1) * 2);
 }
 
 LRESULT Send(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -133,6 +134,16 @@ void SetText(HWND parent, int id, const std::string& text) {
 void PostKey(HWND window, UINT virtualKey) {
   PostMessageW(window, WM_KEYDOWN, virtualKey, 1);
   PostMessageW(window, WM_KEYUP, virtualKey, 0xC0000001);
+}
+
+void PostAltKey(HWND window, wchar_t letter) {
+  constexpr LPARAM kAltDown = 1 << 29;
+  PostMessageW(window, WM_SYSCHAR, letter, kAltDown | 1);
+}
+
+HWND Focus(HWND window) {
+  GUITHREADINFO thread{sizeof thread};
+  return GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &thread) ? thread.hwndFocus : nullptr;
 }
 
 std::vector<HWND> TrayIcons() {
@@ -277,7 +288,7 @@ std::string Quorvane::Fields() const {
   return fields;
 }
 
-HWND Quorvane::OpenMenu(UINT buttonUp, std::vector<std::string>& items) {
+void Quorvane::Hook() {
   if (!menuView_) {
     // quorvane_menuhook.dll, hooked into the program's thread, keeps this
     // mapping up to date: another process cannot read a menu. Its source
@@ -293,6 +304,21 @@ HWND Quorvane::OpenMenu(UINT buttonUp, std::vector<std::string>& items) {
         throw std::runtime_error("cannot hook the program");
     }
   }
+}
+
+void Quorvane::ReportHighContrast() {
+  Hook();
+  Send(main_, kReportHighContrast);
+  for (HWND window = GetTopWindow(nullptr); window; window = GetWindow(window, GW_HWNDNEXT)) {
+    DWORD owner = 0;
+    if (!GetWindowThreadProcessId(window, &owner) || owner != pid_) continue;
+    Send(window, WM_SETTINGCHANGE, SPI_SETHIGHCONTRAST);
+    Send(window, WM_SYSCOLORCHANGE);
+  }
+}
+
+HWND Quorvane::OpenMenu(UINT buttonUp, std::vector<std::string>& items) {
+  Hook();
   // A tray click while an earlier menu closes would be taken by that menu.
   WaitFor([&] { return !Window(L"#32768"); }, "no menu open");
   const wchar_t closedBefore = menuView_[2];
@@ -357,6 +383,7 @@ void Quorvane::Choose(UINT buttonUp, const std::string& caption, const std::func
 
 int main(int argc, char** argv) {
   testing::InitGoogleTest(&argc, argv);
+  SetProcessDPIAware();  // places in pixels, at any DPI
   SetEnvironmentVariableW(L"QUORVANE_SHELL_LOG", e2e::ShellLogFile().c_str());
   testing::UnitTest::GetInstance()->listeners().Append(new e2e::Reset);
   return RUN_ALL_TESTS();

@@ -49,8 +49,9 @@ fs::path Asset(const std::string& name);
 // HKCU\Software "Quorvane" (the record) and the logon entry under Run.
 inline constexpr wchar_t kRecordKey[] = L"Software";
 inline constexpr wchar_t kRunKey[] = L"Software\\Microsoft\\Windows\\CurrentVersion\\Run";
-std::optional<std::string> UserValue(const wchar_t* key);
-void SetUserValue(const wchar_t* key, const std::optional<std::string>& text);
+std::optional<std::string> UserValue(const wchar_t* key, const wchar_t* name = L"Quorvane");
+void SetUserValue(const wchar_t* key, const std::optional<std::string>& text,
+                  const wchar_t* name = L"Quorvane");
 
 std::string Text(HWND window);
 HWND Control(HWND parent, int id);
@@ -60,6 +61,10 @@ void SetText(HWND parent, int id, const std::string& text);
 // Posted: a button may open a modal box, which would hold a sent message.
 void Click(HWND parent, int id);
 void PostKey(HWND window, UINT virtualKey);
+// Alt and a letter, as the keyboard sends it to the control with the focus.
+void PostAltKey(HWND window, wchar_t letter);
+// The control with the keyboard focus in the thread of `window`, or null.
+HWND Focus(HWND window);
 LRESULT Send(HWND window, UINT message, WPARAM wParam = 0, LPARAM lParam = 0);
 std::vector<HWND> TrayIcons();  // the visible icons' windows in Wine's tray
 // What the program asked the shell to open, from the prefix's recorder.
@@ -106,10 +111,15 @@ class Quorvane {
   void PostTray(UINT mouseMessage) const {
     PostMessageW(main_, quorvane::kTrayCallbackMessage, 0, mouseMessage);
   }
+  // Makes the program see high contrast turned on, as Windows tells it:
+  // SPI_GETHIGHCONTRAST says so, and each window gets WM_SETTINGCHANGE and
+  // WM_SYSCOLORCHANGE. (Wine itself always reports it off.)
+  void ReportHighContrast();
   // Opens the menu and chooses the item by keys until `effect` is seen.
   void Choose(UINT buttonUp, const std::string& caption, const std::function<bool()>& effect);
 
  private:
+  void Hook();  // quorvane_menuhook.dll into the program's window thread
   HWND OpenMenu(UINT buttonUp, std::vector<std::string>& items);
   std::pair<std::vector<std::string>, int> ReadMenu(HWND menu) const;  // captions, selected item
   fs::path folder_;

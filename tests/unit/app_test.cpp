@@ -55,22 +55,22 @@ TEST(TrayState, ClosingEndsTheProgramOnlyWhenTheLatestActionCameThroughTheTray) 
   }
 }
 
-TEST(WindowDefinition, CreatesControlsInTabIndexOrderContainersFirst) {
-  // "*" marks a control that takes the focus.
+TEST(WindowDefinition, CreatesControlsInTabIndexOrderEachLabelBeforeItsBoxContainersLast) {
+  // "*" marks a tab stop.
   const std::pair<const WindowDefinition&, std::string_view> cases[] = {
       {kMainWindow,
-       "drugNameLabel doseLabel startDateLabel *drugNameBox *startDateBox *doseBox *alternateDayCheck "
+       "drugNameLabel *drugNameBox startDateLabel *startDateBox doseLabel *doseBox *alternateDayCheck "
        "*remindAtStartCheck *saveButton *hideButton *tipsAtStartupCheck"},
-      {kTipWindow, "*okButton *panel *nextTipButton *updateTipsButton tipText heading"},
+      {kTipWindow, "*okButton *panel *nextTipButton *updateTipsButton heading tipText"},
       {kOptionsDialog,
        "*okButton *cancelButton *applyButton page1 page2 page3 sample2Frame sample3Frame sample4Frame"},
       {kDiaryWindow,
-       "month *calendar legend day noteLabel *noteBox *takenButton *missedButton *clearButton "
-       "*previousMonthButton *nextMonthButton *exportButton summary"}};
+       "*previousMonthButton *nextMonthButton month *calendar legend day noteLabel *noteBox *takenButton "
+       "*missedButton *clearButton *exportButton summary"}};
   for (const auto& [window, expected] : cases) {
     std::string order;
-    for (const ControlDefinition* control : CreationOrder(window))
-      testing::Note(&order, std::string(TakesFocus(*control) ? "*" : "").append(control->name));
+    for (const PlacedControl& placed : CreationOrder(window))
+      testing::Note(&order, std::string(placed.tabStop ? "*" : "").append(placed.definition->name));
     EXPECT_EQ(order, expected);
   }
 }

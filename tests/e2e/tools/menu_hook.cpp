@@ -4,11 +4,39 @@
 // + 1 (0 for none) of the menu last asked for, [2] menu windows destroyed,
 // [3] keys a menu took, [4] the selected item + 1 when a menu took Enter,
 // then from [5] the captions, each ended by a NUL.
+// It also stands in for a system with high contrast on, which Wine cannot
+// report: on kReportHighContrast the program's own calls of
+// SystemParametersInfoW come here first.
 #include <windows.h>
 
 #include <string>
 
 namespace {
+
+constexpr UINT kReportHighContrast = WM_APP + 0x3769;
+
+BOOL WINAPI SystemParametersInfoInHighContrast(UINT action, UINT param, PVOID data, UINT flags) {
+  if (action != SPI_GETHIGHCONTRAST || !data) return SystemParametersInfoW(action, param, data, flags);
+  static_cast<HIGHCONTRASTW*>(data)->dwFlags = HCF_HIGHCONTRASTON | HCF_AVAILABLE;
+  return TRUE;
+}
+
+// Points the program's import of SystemParametersInfoW at the function above.
+void ReportHighContrast() {
+  auto* base = reinterpret_cast<BYTE*>(GetModuleHandleW(nullptr));
+  const auto* nt =
+      reinterpret_cast<IMAGE_NT_HEADERS*>(base + reinterpret_cast<IMAGE_DOS_HEADER*>(base)->e_lfanew);
+  const auto real =
+      reinterpret_cast<ULONG_PTR>(GetProcAddress(GetModuleHandleW(L"user32.dll"), "SystemParametersInfoW"));
+  auto* module = reinterpret_cast<IMAGE_IMPORT_DESCRIPTOR*>(
+      base + nt->OptionalHeader.DataDirectory[IMAGE_DIRECTORY_ENTRY_IMPORT].VirtualAddress);
+  for (; module->Name; ++module)
+    for (auto* entry = reinterpret_cast<ULONG_PTR*>(base + module->FirstThunk); *entry; ++entry)
+      if (DWORD was; *entry == real && VirtualProtect(entry, sizeof *entry, PAGE_READWRITE, &was)) {
+        *entry = reinterpret_cast<ULONG_PTR>(&SystemParametersInfoInHighContrast);
+        VirtualProtect(entry, sizeof *entry, was, &was);
+      }
+}
 
 volatile wchar_t* View() {
   static void* view = [] {
@@ -32,6 +60,7 @@ wchar_t SelectedPlusOne(HMENU menu) {
 
 extern "C" __declspec(dllexport) LRESULT CALLBACK MenuHook(int code, WPARAM wParam, LPARAM lParam) {
   const auto* call = reinterpret_cast<const CWPSTRUCT*>(lParam);
+  if (code == HC_ACTION && call->message == kReportHighContrast) ReportHighContrast();
   wchar_t className[8] = {};
   if (code == HC_ACTION && View() && GetClassNameW(call->hwnd, className, 8) &&
       !wcscmp(className, L"#32768")) {
