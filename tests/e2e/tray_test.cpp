@@ -44,6 +44,7 @@ TEST_F(Tray, KeysOpenTheMenusAtTheIcon) {
   ExpectKeyToOpenAtTheIcon(WM_CONTEXTMENU, 6);
   EXPECT_EQ(q.TakeTrayLog(2), std::vector<std::string>(2, "NIM_SETFOCUS"));
   q.Choose(WM_CONTEXTMENU, "论坛新帖", [] { return ShellLog().size() == 1; }, {300, 200});
+  EXPECT_EQ(q.TakeTrayLog(), std::vector<std::string>{});  // a choice keeps the keyboard
 }
 
 // What a shell sends for one click or key, some of it while the menu is open
@@ -114,6 +115,14 @@ TEST_F(Tray, ClosingRightAfterATrayEventEnds) {
   q.PostTray(WM_MOUSEMOVE);
   Click(main, main_window::kHideButton);
   q.WaitForEnd();
+}
+
+TEST_F(Tray, ClosingAfterABalloonCameAndWentHides) {
+  WaitFor([&] { return Foreground(main); }, "the main window in front");
+  for (const UINT event : {NIN_BALLOONSHOW, NIN_BALLOONHIDE, NIN_BALLOONTIMEOUT}) q.PostTray(event);
+  Click(main, main_window::kHideButton);
+  WaitFor([&] { return !IsWindowVisible(main); }, "the main window to hide");
+  EXPECT_EQ(TrayIcons().size(), 1u) << "ended instead of hidden";
 }
 
 TEST_F(Tray, ClosingAfterTurningFromTheTipWindowToTheMainWindowHides) {
