@@ -77,6 +77,12 @@ void MainWindow::SetTrayTip(std::string_view tip) {
   if (tray_) tray_->SetTip(tip);
 }
 
+void MainWindow::ShowTrayBalloon(std::string_view text, std::function<void()> onClick) {
+  if (!tray_) return;
+  onBalloonClick_ = std::move(onClick);
+  tray_->ShowBalloon(text);
+}
+
 void MainWindow::OnCommand(int id, int notification, HWND control) {
   switch (id) {
     case kSaveButton:
@@ -128,6 +134,7 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   if (tray_) {
     const TrayIcon::Handled tray = tray_->HandleMessage(message, wParam, lParam);
     if (tray.chosen) RunMenuItem(*tray.chosen);
+    if (tray.balloonClicked && onBalloonClick_) onBalloonClick_();
     if (tray.own) return 0;
   }
   if (message == ShowMainWindowMessage()) {

@@ -1,5 +1,6 @@
 #pragma once
 // "Quorvane1.0": the regimen controls, and the tray icon with its two menus.
+#include <functional>
 #include <optional>
 #include <string_view>
 
@@ -23,6 +24,8 @@ class MainWindow : public Form, public RegimenSource, private TrayIcon::Owner {
   void SetControls(const RegimenValues& values);
   void AddTrayIcon();
   void SetTrayTip(std::string_view tip);
+  // A balloon at the tray icon; a click on it runs onClick.
+  void ShowTrayBalloon(std::string_view text, std::function<void()> onClick);
 
  protected:
   DWORD Style() const override { return WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU; }
@@ -59,6 +62,7 @@ class MainWindow : public Form, public RegimenSource, private TrayIcon::Owner {
   // Whether closing the window ends the program.
   TrayState trayState_;
   std::optional<TrayIcon> tray_;
+  std::function<void()> onBalloonClick_;
   // The installer and the uninstaller send this to end a running copy.
   const UINT exitMessage_ = RegisterWindowMessageW(L"Quorvane.Exit");
 };

@@ -5,6 +5,8 @@
 // window runs it.
 #include <windows.h>
 
+#include <shellapi.h>
+
 #include <string>
 #include <string_view>
 
@@ -30,6 +32,7 @@ class TrayIcon {
   struct Handled {
     bool own = false;                            // the message was the icon's
     const MenuItemDefinition* chosen = nullptr;  // from a menu the icon popped up
+    bool balloonClicked = false;                 // the user clicked the icon's balloon
   };
 
   // Adds the icon, without a tip yet.
@@ -40,19 +43,27 @@ class TrayIcon {
   TrayIcon& operator=(const TrayIcon&) = delete;
 
   void SetTip(std::string_view tip);
+  // A balloon titled "Quorvane" at the icon, with the shell's usual sound.
+  void ShowBalloon(std::string_view text);
   // Given every message of the owner's window before the window sees it.
   Handled HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
 
  private:
+  NOTIFYICONDATAW Identity() const;
   void Add();
-  const MenuItemDefinition* OnIconEvent(UINT mouseMessage);
-  const MenuItemDefinition* PopUp(const MenuDefinition& definition, HMENU menu, POINT at);
+  const MenuItemDefinition* OnIconEvent(UINT event, POINT anchor);
+  const MenuItemDefinition* PopUp(const MenuDefinition& definition, HMENU menu, POINT at, UINT event);
 
   HWND window_;
   Owner& owner_;
   std::wstring tip_;
   UniqueMenu leftMenu_;
   UniqueMenu rightMenu_;
+  // One click or key opens one menu, however many events the shell sends
+  // for it (see OnIconEvent).
+  bool menuOpen_ = false;
+  UINT previousEvent_ = 0;
+  ULONGLONG keySelectRepeatUntil_ = 0;
   // Explorer broadcasts this when it (re)starts; the icon must then be added
   // again.
   const UINT taskbarCreated_ = RegisterWindowMessageW(L"TaskbarCreated");

@@ -1,6 +1,6 @@
 #pragma once
-// The message the tray icon sends to the main window, with the mouse message
-// in lParam. Tests post it to stand in for the shell.
+// The message the tray icon sends to the main window, at version 4 with the
+// event in the low word of lParam. Tests post it to stand in for the shell.
 
 namespace quorvane {
 

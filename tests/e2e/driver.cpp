@@ -2,10 +2,13 @@
 
 #include <winsock2.h>
 
+#include <shellapi.h>
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <fstream>
+#include <map>
 #include <sstream>
 
 namespace e2e {
@@ -289,21 +292,28 @@ std::string Quorvane::Fields() const {
 }
 
 void Quorvane::Hook() {
-  if (!menuView_) {
-    // quorvane_menuhook.dll, hooked into the program's thread, keeps this
-    // mapping up to date: another process cannot read a menu. Its source
-    // tells the layout. The hooks go with the program's thread.
-    const std::wstring name = L"QuorvaneE2E.Menu." + std::to_wstring(pid_);
-    menuMapping_ = CreateFileMappingW(INVALID_HANDLE_VALUE, nullptr, PAGE_READWRITE, 0, 65536, name.c_str());
-    menuView_ = static_cast<wchar_t*>(MapViewOfFile(menuMapping_, FILE_MAP_ALL_ACCESS, 0, 0, 65536));
-    HMODULE library = LoadLibraryW(L"quorvane_menuhook.dll");
-    for (const auto& [type, proc] :
-         {std::pair{WH_CALLWNDPROC, "MenuHook"}, std::pair{WH_MSGFILTER, "KeyHook"}}) {
-      const auto hook = reinterpret_cast<HOOKPROC>(reinterpret_cast<void*>(GetProcAddress(library, proc)));
-      if (!menuView_ || !SetWindowsHookExW(type, hook, library, GetWindowThreadProcessId(main_, nullptr)))
-        throw std::runtime_error("cannot hook the program");
-    }
-  }
+  if (menuView_) return;
+  // quorvane_menuhook.dll, hooked into the program's thread, keeps this
+  // mapping up to date: another process cannot read a menu. Its source
+  // tells the layout. The hooks go with the program's thread.
+  const std::wstring name = L"QuorvaneE2E.Menu." + std::to_wstring(pid_);
+  menuMapping_ = CreateFileMappingW(INVALID_HANDLE_VALUE, nullptr, PAGE_READWRITE, 0, 65536, name.c_str());
+  menuView_ = static_cast<wchar_t*>(MapViewOfFile(menuMapping_, FILE_MAP_ALL_ACCESS, 0, 0, 65536));
+  HMODULE library = LoadLibraryW(L"quorvane_menuhook.dll");
+  const auto hook = [&](int type, const char* proc, DWORD thread) {
+    const auto function = reinterpret_cast<HOOKPROC>(reinterpret_cast<void*>(GetProcAddress(library, proc)));
+    HHOOK set = menuView_ ? SetWindowsHookExW(type, function, library, thread) : nullptr;
+    if (!set) throw std::runtime_error("cannot hook the program");
+    return set;
+  };
+  hook(WH_CALLWNDPROC, "MenuHook", GetWindowThreadProcessId(main_, nullptr));
+  hook(WH_MSGFILTER, "KeyHook", GetWindowThreadProcessId(main_, nullptr));
+  // The shell's tray window takes every program's requests. A hook sets a
+  // spy on it, which stays for later programs.
+  const HWND shellTray = FindWindowW(L"Shell_TrayWnd", nullptr);
+  const HHOOK spy = hook(WH_CALLWNDPROC, "ShellHook", GetWindowThreadProcessId(shellTray, nullptr));
+  Send(shellTray, WM_NULL);
+  UnhookWindowsHookEx(spy);
 }
 
 void Quorvane::ReportHighContrast() {
@@ -317,18 +327,49 @@ void Quorvane::ReportHighContrast() {
   }
 }
 
-HWND Quorvane::OpenMenu(UINT buttonUp, std::vector<std::string>& items) {
+HWND Quorvane::OpenMenu(UINT action, std::vector<std::string>& items, POINT at) {
   Hook();
   // A tray click while an earlier menu closes would be taken by that menu.
-  WaitFor([&] { return !Window(L"#32768"); }, "no menu open");
+  WaitFor([&] { return menuView_[5] == menuView_[2]; }, "no menu open");
   const wchar_t closedBefore = menuView_[2];
-  SetCursorPos(GetSystemMetrics(SM_CXSCREEN) - 1, GetSystemMetrics(SM_CYSCREEN) - 1);
-  PostTray(buttonUp);
+  if (action == WM_LBUTTONUP || action == WM_RBUTTONUP) {
+    // As Wine's tray reports a click at version 4, all at once.
+    SetCursorPos(GetSystemMetrics(SM_CXSCREEN) - 1, GetSystemMetrics(SM_CYSCREEN) - 1);
+    GetCursorPos(&at);
+    const UINT extra = action == WM_LBUTTONUP ? NIN_SELECT : WM_CONTEXTMENU;
+    for (const UINT event : {action - 1, action, extra}) PostTray(event, at);  // the button's down, up
+  } else {
+    PostTray(action, at);
+  }
   HWND menu = nullptr;
   WaitFor([&] { return (menu = Window(L"#32768")) || menuView_[2] != closedBefore; }, "a tray menu");
   if (!menu) throw Flaky("the menu closed by itself");
   items = ReadMenu(menu).first;
   return menu;
+}
+
+std::vector<std::string> Quorvane::TakeTrayLog(size_t count) {
+  Hook();
+  WaitFor([&] { return menuView_[16384] >= count; },
+          std::to_string(count) + " messages between the tray and the program");
+  static const std::map<int, std::string> names{
+      {WM_LBUTTONDOWN, "WM_LBUTTONDOWN"}, {WM_LBUTTONUP, "WM_LBUTTONUP"}, {NIN_SELECT, "NIN_SELECT"},
+      {WM_RBUTTONDOWN, "WM_RBUTTONDOWN"}, {WM_RBUTTONUP, "WM_RBUTTONUP"}, {WM_CONTEXTMENU, "WM_CONTEXTMENU"}};
+  static const char* const requests[] = {"NIM_ADD", "NIM_MODIFY", "NIM_DELETE", "NIM_SETFOCUS",
+                                         "NIM_SETVERSION"};
+  volatile wchar_t* const log = menuView_ + 16384;
+  std::vector<std::string> entries;
+  for (int i = 0; i < log[0]; ++i) {
+    volatile wchar_t* entry = log + 1 + 4 * i;
+    if (entry[0] == 2)
+      entries.push_back(entry[1] < std::size(requests) ? requests[entry[1]] : std::to_string(entry[1]));
+    else
+      entries.push_back((names.count(entry[1]) ? names.at(entry[1]) : std::to_string(entry[1])) + " " +
+                        std::to_string(static_cast<short>(entry[2])) + "," +
+                        std::to_string(static_cast<short>(entry[3])));
+  }
+  log[0] = 0;
+  return entries;
 }
 
 std::pair<std::vector<std::string>, int> Quorvane::ReadMenu(HWND menu) const {
@@ -338,16 +379,17 @@ std::pair<std::vector<std::string>, int> Quorvane::ReadMenu(HWND menu) const {
   if (!SendMessageTimeoutW(menu, kMenuRead, 0, 0, SMTO_ABORTIFHUNG, 10'000, &ignored) || view[0] == 0xFFFF)
     throw Flaky("the menu closed before it was read");
   std::vector<std::string> items;
-  for (auto caption = const_cast<const wchar_t*>(view + 5); items.size() < view[0];
+  for (auto caption = const_cast<const wchar_t*>(view + 6); items.size() < view[0];
        caption += wcslen(caption) + 1)
     items.push_back(Utf8(caption));
   return {items, view[1] - 1};
 }
 
-void Quorvane::Choose(UINT buttonUp, const std::string& caption, const std::function<bool()>& effect) {
+void Quorvane::Choose(UINT action, const std::string& caption, const std::function<bool()>& effect,
+                      POINT at) {
   Retry([&] {
     std::vector<std::string> items;
-    const HWND menu = OpenMenu(buttonUp, items);
+    const HWND menu = OpenMenu(action, items, at);
     const int wanted = static_cast<int>(std::find(items.begin(), items.end(), caption) - items.begin());
     if (wanted == static_cast<int>(items.size()))
       throw std::runtime_error("the tray menu has no item " + caption);

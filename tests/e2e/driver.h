@@ -108,19 +108,28 @@ class Quorvane {
   // The main window's boxes and check boxes as "name|date|dose|0|1|2".
   std::string Fields() const;
 
-  void PostTray(UINT mouseMessage) const {
-    PostMessageW(main_, quorvane::kTrayCallbackMessage, 0, mouseMessage);
+  // One callback as the shell sends it at version 4: the event in the low
+  // word of lParam, the pointer (for a key, the icon) in wParam.
+  void PostTray(UINT event, POINT at = {}) const {
+    PostMessageW(main_, quorvane::kTrayCallbackMessage, MAKEWPARAM(at.x, at.y), event);
   }
   // Makes the program see high contrast turned on, as Windows tells it:
   // SPI_GETHIGHCONTRAST says so, and each window gets WM_SETTINGCHANGE and
   // WM_SYSCOLORCHANGE. (Wine itself always reports it off.)
   void ReportHighContrast();
+  // Opens a menu as the user does: a click (WM_LBUTTONUP, WM_RBUTTONUP) with
+  // all that Wine's tray sends for it, the pointer in the bottom right
+  // corner; or a key (NIN_KEYSELECT, WM_CONTEXTMENU) on the icon at `at`.
+  HWND OpenMenu(UINT action, std::vector<std::string>& items, POINT at = {});
   // Opens the menu and chooses the item by keys until `effect` is seen.
-  void Choose(UINT buttonUp, const std::string& caption, const std::function<bool()>& effect);
+  void Choose(UINT action, const std::string& caption, const std::function<bool()>& effect, POINT at = {});
+  // The tray's traffic since the last call, once there are `count` entries:
+  // what the shell sent the program as "WM_RBUTTONUP 1279,799" (not what a
+  // test posts), and what the program asked of the shell as "NIM_SETFOCUS".
+  std::vector<std::string> TakeTrayLog(size_t count = 0);
 
  private:
   void Hook();  // quorvane_menuhook.dll into the program's window thread
-  HWND OpenMenu(UINT buttonUp, std::vector<std::string>& items);
   std::pair<std::vector<std::string>, int> ReadMenu(HWND menu) const;  // captions, selected item
   fs::path folder_;
   std::shared_ptr<void> process_;
