@@ -20,6 +20,11 @@ std::string Narrow(UINT codePage, const std::wstring& text) {
   return out;
 }
 
+std::string Setting(const char* name) {
+  const char* value = std::getenv(name);
+  return value ? value : "";
+}
+
 fs::path FromEnvironment(const char* name) {
   const char* value = std::getenv(name);
   if (!value) throw std::runtime_error(std::string(name) + " is not set");
@@ -101,6 +106,33 @@ void SetUserValue(const wchar_t* key, const std::optional<std::string>& text) {
   const std::wstring wide = Wide(text.value_or(""));
   if (!text) RegDeleteKeyValueW(HKEY_CURRENT_USER, key, L"Quorvane");
   if (text) RegSetKeyValueW(HKEY_CURRENT_USER, key, L"Quorvane", REG_SZ, wide.c_str(), (wide.size() + 1) * 2);
+}
+
+bool HaveDevelopmentKey() { return !Setting("QUORVANE_TIPS_DEVELOPMENT_KEY").empty(); }
+
+std::string SignedByDevelopmentKey(const std::string& bytes) {
+  static int count = 0;
+  const std::string data = Setting("QUORVANE_E2E_SCRATCH") + "/signed-" + std::to_string(++count);
+  const auto onZ = [](const std::string& unixPath) { return fs::path(L"Z:" + Wide(unixPath)); };
+  fs::create_directories(onZ(data).parent_path());
+  fs::remove(onZ(data + ".sig"));  // from an earlier run
+  WriteBytes(onZ(data), bytes);
+  // A Unix program started from this process would break its sockets under
+  // Wine; the signer starts it from a process of its own.
+  std::wstring command = L"signer \"" + Wide(Setting("QUORVANE_OPENSSL")) + L"\" \"" +
+                         Wide(Setting("QUORVANE_TIPS_DEVELOPMENT_KEY")) + L"\" \"" + Wide(data) + L"\"";
+  STARTUPINFOW startup{sizeof startup};
+  PROCESS_INFORMATION started{};
+  if (!CreateProcessW(FromEnvironment("QUORVANE_E2E_SIGNER").c_str(), command.data(), nullptr, nullptr, FALSE,
+                      0, nullptr, nullptr, &startup, &started))
+    throw std::runtime_error("cannot start the signer");
+  CloseHandle(started.hThread);
+  const std::shared_ptr<void> signer(started.hProcess, CloseHandle);
+  DWORD exitCode = 1;
+  WaitFor([&] { return WaitForSingleObject(started.hProcess, 0) == WAIT_OBJECT_0; }, "the signer");
+  if (!GetExitCodeProcess(started.hProcess, &exitCode) || exitCode != 0)
+    throw std::runtime_error("openssl did not sign " + data);
+  return ReadBytes(onZ(data + ".sig")).value();
 }
 
 LRESULT Send(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
