@@ -3,6 +3,7 @@
 #include <winsock2.h>
 
 #include <gtest/gtest.h>
+#include <process.h>
 
 #include <algorithm>
 #include <fstream>
@@ -20,10 +21,7 @@ std::string Narrow(UINT codePage, const std::wstring& text) {
   return out;
 }
 
-std::string Setting(const char* name) {
-  const char* value = std::getenv(name);
-  return value ? value : "";
-}
+std::string Setting(const char* name) { return std::getenv(name) ? std::getenv(name) : ""; }
 
 fs::path FromEnvironment(const char* name) {
   const char* value = std::getenv(name);
@@ -117,21 +115,15 @@ std::string SignedByDevelopmentKey(const std::string& bytes) {
   fs::create_directories(onZ(data).parent_path());
   fs::remove(onZ(data + ".sig"));  // from an earlier run
   WriteBytes(onZ(data), bytes);
-  // A Unix program started from this process would break its sockets under
-  // Wine; the signer starts it from a process of its own.
-  std::wstring command = L"signer \"" + Wide(Setting("QUORVANE_OPENSSL")) + L"\" \"" +
-                         Wide(Setting("QUORVANE_TIPS_DEVELOPMENT_KEY")) + L"\" \"" + Wide(data) + L"\"";
-  STARTUPINFOW startup{sizeof startup};
-  PROCESS_INFORMATION started{};
-  if (!CreateProcessW(FromEnvironment("QUORVANE_E2E_SIGNER").c_str(), command.data(), nullptr, nullptr, FALSE,
-                      0, nullptr, nullptr, &startup, &started))
-    throw std::runtime_error("cannot start the signer");
-  CloseHandle(started.hThread);
-  const std::shared_ptr<void> signer(started.hProcess, CloseHandle);
-  DWORD exitCode = 1;
-  WaitFor([&] { return WaitForSingleObject(started.hProcess, 0) == WAIT_OBJECT_0; }, "the signer");
-  if (!GetExitCodeProcess(started.hProcess, &exitCode) || exitCode != 0)
-    throw std::runtime_error("openssl did not sign " + data);
+  // Wine starts a Unix program but cannot wait for it, and one started from
+  // this process stops its sockets taking connections: start.exe starts it,
+  // and the signature gets its name only once it is whole.
+  const std::string command = Setting("QUORVANE_OPENSSL") + " dgst -sha256 -sign '" +
+                              Setting("QUORVANE_TIPS_DEVELOPMENT_KEY") + "' -out '" + data + ".part' '" +
+                              data + "' && mv '" + data + ".part' '" + data + ".sig'";
+  _wspawnlp(_P_WAIT, L"start.exe", L"start", L"/unix", L"/bin/sh", L"-c",
+            (L"\"" + Wide(command) + L"\"").c_str(), nullptr);
+  WaitFor([&] { return fs::exists(onZ(data + ".sig")); }, "openssl's signature of " + data);
   return ReadBytes(onZ(data + ".sig")).value();
 }
 

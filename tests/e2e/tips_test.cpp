@@ -105,19 +105,15 @@ TEST_F(Tips, UnsignedOrWronglySignedFileIsRefusedAndTheOldOneKept) {
                     tampered = Gbk("激素可以自己停。\r\n");
   std::string changed = SignedByDevelopmentKey(good);
   changed.back() ^= 1;  // still DER, no longer the signature
-  const struct {
-    const char* name;
-    std::string file;
-    int status;
-    std::string signature;
-  } refusals[] = {{"no signature", good, 404, "Not Found"},
-                  {"the signature of another file", tampered, 200, SignedByDevelopmentKey(good)},
-                  {"a signature changed by one bit", good, 200, changed}};
-  for (const auto& refusal : refusals) {
-    SCOPED_TRACE(refusal.name);
+  const std::tuple<const char*, std::string, int, std::string> refusals[] = {
+      {"no signature", good, 404, "Not Found"},
+      {"the signature of another file", tampered, 200, SignedByDevelopmentKey(good)},
+      {"a signature changed by one bit", good, 200, changed}};
+  for (const auto& [name, file, status, signature] : refusals) {
+    SCOPED_TRACE(name);
     Update();
-    server.Reply(200, refusal.file);
-    ReplySignature(refusal.status, refusal.signature);
+    server.Reply(200, file);
+    ReplySignature(status, signature);
     EXPECT_EQ(q.AnswerBox(), kNotSigned);
     EXPECT_TRUE(TipFileAsBefore(old));
   }

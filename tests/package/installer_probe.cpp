@@ -8,17 +8,11 @@
 //   question   the page of a dialog that holds "用药日记": the text of each
 //              of its controls, a line each ("[x] " before a ticked one),
 //              then where it is on the screen: "WIDTHxHEIGHT+LEFT+TOP"
-//   version FILE      FILE's CompanyName and LegalCopyright, a line each
-//   icon FILE ICO     FILE holds each image of the icon file ICO
 // Each waits up to 20 s for its condition and exits 1 if it never holds.
 #include <windows.h>
 
-#include <algorithm>
-#include <cstring>
 #include <cwchar>
-#include <fstream>
 #include <functional>
-#include <iterator>
 #include <string>
 #include <vector>
 
@@ -65,108 +59,53 @@ void Print(const std::wstring& text) {
 
 std::wstring WindowText(HWND window) {
   wchar_t text[1024] = L"";
-  SendMessageTimeoutW(window, WM_GETTEXT, 1024, reinterpret_cast<LPARAM>(text), SMTO_ABORTIFHUNG, 5000,
-                      nullptr);
+  GetWindowTextW(window, text, 1024);
   return text;
 }
 
-// The visible controls of the visible dialogs, in the order they were made.
-std::vector<std::pair<HWND, HWND>> DialogControls() {  // dialog, control
-  std::vector<std::pair<HWND, HWND>> controls;
-  for (HWND box = nullptr; (box = FindWindowExW(nullptr, box, L"#32770", nullptr));) {
-    if (!IsWindowVisible(box)) continue;
-    std::vector<HWND> children;
-    EnumChildWindows(
-        box,
-        [](HWND child, LPARAM list) {
-          return reinterpret_cast<std::vector<HWND>*>(list)->push_back(child), TRUE;
-        },
-        reinterpret_cast<LPARAM>(&children));
-    for (HWND child : children)
-      if (IsWindowVisible(child)) controls.emplace_back(box, child);
-  }
+// The visible controls of a window, in the order they were made.
+std::vector<HWND> Controls(HWND window) {
+  std::vector<HWND> controls;
+  EnumChildWindows(
+      window,
+      [](HWND child, LPARAM list) {
+        if (IsWindowVisible(child)) reinterpret_cast<std::vector<HWND>*>(list)->push_back(child);
+        return TRUE;
+      },
+      reinterpret_cast<LPARAM>(&controls));
   return controls;
+}
+
+// A visible dialog with a control whose text `fits`, and that control.
+std::pair<HWND, HWND> FindControl(const std::function<bool(const std::wstring&)>& fits) {
+  for (HWND box = nullptr; (box = FindWindowExW(nullptr, box, L"#32770", nullptr));)
+    for (HWND control : IsWindowVisible(box) ? Controls(box) : std::vector<HWND>{})
+      if (fits(WindowText(control))) return {box, control};
+  return {};
 }
 
 bool Choose(const std::wstring& start) {
   return WaitFor([&] {
-    for (const auto& [box, control] : DialogControls())
-      if (WindowText(control).starts_with(start)) return PostMessageW(control, BM_CLICK, 0, 0) != FALSE;
-    return false;
+    const HWND control =
+        FindControl([&](const std::wstring& text) { return text.starts_with(start); }).second;
+    return control && PostMessageW(control, BM_CLICK, 0, 0);
   });
 }
 
 bool PrintQuestion() {
   HWND page = nullptr;
-  if (!WaitFor([&] {
-        for (const auto& [box, control] : DialogControls())
-          if (WindowText(control).find(L"用药日记") != std::wstring::npos) page = box;
-        return page != nullptr;
-      }))
-    return false;
+  const auto asks = [](const std::wstring& text) { return text.find(L"用药日记") != std::wstring::npos; };
+  if (!WaitFor([&] { return (page = FindControl(asks).first) != nullptr; })) return false;
   std::wstring lines;
-  for (const auto& [box, control] : DialogControls()) {
-    if (box != page || WindowText(control).empty()) continue;
-    wchar_t kind[32] = L"";
-    GetClassNameW(control, kind, 32);
-    const bool ticked =
-        std::wstring(kind) == L"Button" && SendMessageW(control, BM_GETCHECK, 0, 0) == BST_CHECKED;
-    lines += (ticked ? L"[x] " : L"") + WindowText(control) + L"\n";
-  }
+  for (HWND control : Controls(page))
+    if (!WindowText(control).empty())
+      lines += (SendMessageW(control, BM_GETCHECK, 0, 0) == BST_CHECKED ? L"[x] " : L"") +
+               WindowText(control) + L"\n";
   RECT r{};
   GetWindowRect(page, &r);
   Print(lines + std::to_wstring(r.right - r.left) + L"x" + std::to_wstring(r.bottom - r.top) + L"+" +
         std::to_wstring(r.left) + L"+" + std::to_wstring(r.top) + L"\n");
   return true;
-}
-
-bool PrintVersion(const wchar_t* file) {
-  std::vector<char> data(GetFileVersionInfoSizeW(file, nullptr));
-  WORD* language = nullptr;
-  UINT size = 0;
-  if (data.empty() || !GetFileVersionInfoW(file, 0, static_cast<DWORD>(data.size()), data.data()) ||
-      !VerQueryValueW(data.data(), L"\\VarFileInfo\\Translation", reinterpret_cast<void**>(&language), &size))
-    return false;
-  wchar_t block[64];
-  swprintf(block, 64, L"\\StringFileInfo\\%04x%04x\\", language[0], language[1]);
-  std::wstring lines;
-  for (const wchar_t* key : {L"CompanyName", L"LegalCopyright"}) {
-    wchar_t* value = nullptr;
-    if (!VerQueryValueW(data.data(), (block + std::wstring(key)).c_str(), reinterpret_cast<void**>(&value),
-                        &size))
-      return false;
-    lines += std::wstring(value) + L"\n";
-  }
-  Print(lines);
-  return true;
-}
-
-// Each image of the icon file is one of the program's icon resources, byte
-// for byte.
-bool HasIcon(const wchar_t* file, const wchar_t* iconFile) {
-  std::ifstream in(iconFile, std::ios::binary);
-  const std::string ico((std::istreambuf_iterator<char>(in)), {});
-  const HMODULE module =
-      LoadLibraryExW(file, nullptr, LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE);
-  if (ico.size() < 6 || !module) return false;
-  std::vector<std::string> images;
-  EnumResourceNamesW(
-      module, RT_ICON,
-      [](HMODULE m, LPCWSTR type, LPWSTR name, LONG_PTR list) {
-        HRSRC found = FindResourceW(m, name, type);
-        const char* bytes = static_cast<const char*>(LockResource(LoadResource(m, found)));
-        reinterpret_cast<std::vector<std::string>*>(list)->emplace_back(bytes, SizeofResource(m, found));
-        return TRUE;
-      },
-      reinterpret_cast<LONG_PTR>(&images));
-  const int count = static_cast<unsigned char>(ico[4]);
-  for (int i = 0; i < count; ++i) {
-    DWORD size = 0, offset = 0;
-    std::memcpy(&size, ico.data() + 6 + 16 * i + 8, 4);
-    std::memcpy(&offset, ico.data() + 6 + 16 * i + 12, 4);
-    if (std::find(images.begin(), images.end(), ico.substr(offset, size)) == images.end()) return false;
-  }
-  return count > 0;
 }
 
 bool PrintTip() {
@@ -190,7 +129,5 @@ int wmain(int argc, wchar_t** argv) {
   if (command == L"press" && argc > 2) ok = Press(_wtoi(argv[2]));
   if (command == L"choose" && argc > 2) ok = Choose(argv[2]);
   if (command == L"question") ok = PrintQuestion();
-  if (command == L"version" && argc > 2) ok = PrintVersion(argv[2]);
-  if (command == L"icon" && argc > 3) ok = HasIcon(argv[2], argv[3]);
   return ok ? 0 : 1;
 }
