@@ -58,9 +58,8 @@ std::vector<HWND> TrayIcons();  // the visible icons' windows in Wine's tray
 // What the program asked the shell to open, from the prefix's recorder.
 std::vector<std::string> ShellLog();
 
-// The development key's signature of `bytes`, made by the host's openssl as
-// scripts/publish-tips.sh makes one. A program built with a publisher's key
-// has no development key; the tests do not have that key's private half.
+// The development key's signature of `bytes`, made by openssl as
+// scripts/publish-tips.sh makes one. A build with a publisher's key has none.
 bool HaveDevelopmentKey();
 std::string SignedByDevelopmentKey(const std::string& bytes);
 

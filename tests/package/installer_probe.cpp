@@ -5,9 +5,8 @@
 //   tip        prints the tip on show in the tip window (UTF-8)
 //   press ID   clicks the button ID of a dialog, such as a message box
 //   choose TEXT  clicks the control of a dialog whose text starts with TEXT
-//   question   the page of a dialog that holds "用药日记": the text of each
-//              of its controls, a line each ("[x] " before a ticked one),
-//              then where it is on the screen: "WIDTHxHEIGHT+LEFT+TOP"
+//   question   the texts on the dialog that holds "用药日记", a line each ("[x] "
+//              before a ticked one), then its place: "WIDTHxHEIGHT+LEFT+TOP"
 // Each waits up to 20 s for its condition and exits 1 if it never holds.
 #include <windows.h>
 
@@ -63,16 +62,15 @@ std::wstring WindowText(HWND window) {
   return text;
 }
 
+BOOL CALLBACK AddIfVisible(HWND child, LPARAM list) {
+  if (IsWindowVisible(child)) reinterpret_cast<std::vector<HWND>*>(list)->push_back(child);
+  return TRUE;
+}
+
 // The visible controls of a window, in the order they were made.
 std::vector<HWND> Controls(HWND window) {
   std::vector<HWND> controls;
-  EnumChildWindows(
-      window,
-      [](HWND child, LPARAM list) {
-        if (IsWindowVisible(child)) reinterpret_cast<std::vector<HWND>*>(list)->push_back(child);
-        return TRUE;
-      },
-      reinterpret_cast<LPARAM>(&controls));
+  EnumChildWindows(window, AddIfVisible, reinterpret_cast<LPARAM>(&controls));
   return controls;
 }
 
