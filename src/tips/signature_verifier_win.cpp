@@ -7,6 +7,7 @@
 #include <array>
 #include <climits>
 #include <cstring>
+#include <optional>
 #include <vector>
 
 #include "base/unique_handle_win.h"
@@ -32,8 +33,8 @@ using UniqueAlgorithm = UniqueHandle<BCRYPT_ALG_HANDLE, AlgorithmTraits>;
 using UniqueHash = UniqueHandle<BCRYPT_HASH_HANDLE, HashTraits>;
 using UniqueCngKey = UniqueHandle<BCRYPT_KEY_HANDLE, CngKeyTraits>;
 
-constexpr ULONG kDigestBytes = 32;
-static_assert(sizeof(kTipsPublicKey) == 64, "a P-256 public key is X and Y, 32 bytes each");
+constexpr ULONG kDigestBytes = 32, kCoordinateBytes = 32;
+static_assert(sizeof(kTipsPublicKey) == 2 * kCoordinateBytes, "a P-256 public key is X and Y");
 
 UniqueAlgorithm OpenAlgorithm(LPCWSTR name) {
   BCRYPT_ALG_HANDLE algorithm = nullptr;
@@ -45,7 +46,8 @@ UniqueAlgorithm OpenAlgorithm(LPCWSTR name) {
 std::optional<std::array<UCHAR, kDigestBytes>> Sha256(std::string_view data) {
   const UniqueAlgorithm algorithm = OpenAlgorithm(BCRYPT_SHA256_ALGORITHM);
   if (!algorithm || data.size() > ULONG_MAX) return std::nullopt;
-  // From Windows 7 on, CNG keeps the hash object itself when given none.
+  // From Windows 7 on, CNG keeps the hash object itself when given none:
+  // https://learn.microsoft.com/windows/win32/api/bcrypt/nf-bcrypt-bcryptcreatehash
   BCRYPT_HASH_HANDLE handle = nullptr;
   if (!BCRYPT_SUCCESS(BCryptCreateHash(algorithm.Get(), &handle, nullptr, 0, nullptr, 0, 0)))
     return std::nullopt;
@@ -60,7 +62,7 @@ std::optional<std::array<UCHAR, kDigestBytes>> Sha256(std::string_view data) {
 
 UniqueCngKey ImportPublisherKey(BCRYPT_ALG_HANDLE algorithm) {
   std::vector<UCHAR> blob(sizeof(BCRYPT_ECCKEY_BLOB) + sizeof(kTipsPublicKey));
-  const BCRYPT_ECCKEY_BLOB header{BCRYPT_ECDSA_PUBLIC_P256_MAGIC, kDigestBytes};
+  const BCRYPT_ECCKEY_BLOB header{BCRYPT_ECDSA_PUBLIC_P256_MAGIC, kCoordinateBytes};
   std::memcpy(blob.data(), &header, sizeof(header));
   std::memcpy(blob.data() + sizeof(header), kTipsPublicKey, sizeof(kTipsPublicKey));
   BCRYPT_KEY_HANDLE key = nullptr;
