@@ -4,6 +4,7 @@
 #include "base/program_folder_win.h"
 #include "commands/web_links.h"
 #include "tips/message_pumping_http_client_win.h"
+#include "tips/signature_verifier_win.h"
 #include "tips/tip_texts.h"
 #include "tips/tip_update.h"
 #include "tips/tip_window_definition.h"
@@ -106,8 +107,9 @@ void TipWindow::RunTipUpdate() {
   WinInetHttpClient wininet(kDownloadTimeoutMilliseconds);
   MessagePumpingHttpClient http(wininet);
   WindowMessageBoxes boxes(Handle());
+  PublisherSignatureVerifier verifier;
   const TipUpdateContext context{
-      http, files_, boxes, tips_, TipsDownloadAddress(), CurrentDataFolders().writeTo};
+      http, files_, boxes, tips_, verifier, TipsDownloadAddress(), CurrentDataFolders().writeTo};
   // The update reports every failure itself, so the window is always given
   // back.
   SetBusy(true);

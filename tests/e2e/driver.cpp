@@ -5,6 +5,7 @@
 #include <shellapi.h>
 
 #include <gtest/gtest.h>
+#include <process.h>
 
 #include <algorithm>
 #include <fstream>
@@ -23,6 +24,8 @@ std::string Narrow(UINT codePage, const std::wstring& text) {
                                  static_cast<int>(out.size()), nullptr, nullptr));
   return out;
 }
+
+std::string Setting(const char* name) { return std::getenv(name) ? std::getenv(name) : ""; }
 
 fs::path FromEnvironment(const char* name) {
   const char* value = std::getenv(name);
@@ -105,6 +108,27 @@ void SetUserValue(const wchar_t* key, const std::optional<std::string>& text, co
   const std::wstring wide = Wide(text.value_or(""));
   if (!text) RegDeleteKeyValueW(HKEY_CURRENT_USER, key, name);
   if (text) RegSetKeyValueW(HKEY_CURRENT_USER, key, name, REG_SZ, wide.c_str(), (wide.size() + 1) * 2);
+}
+
+bool HaveDevelopmentKey() { return !Setting("QUORVANE_TIPS_DEVELOPMENT_KEY").empty(); }
+
+std::string SignedByDevelopmentKey(const std::string& bytes) {
+  static int count = 0;
+  const std::string data = Setting("QUORVANE_E2E_SCRATCH") + "/signed-" + std::to_string(++count);
+  const auto onZ = [](const std::string& unixPath) { return fs::path(L"Z:" + Wide(unixPath)); };
+  fs::create_directories(onZ(data).parent_path());
+  fs::remove(onZ(data + ".sig"));  // from an earlier run
+  WriteBytes(onZ(data), bytes);
+  // Wine starts a Unix program but cannot wait for it, and one started from
+  // this process stops its sockets taking connections: start.exe starts it,
+  // and the signature gets its name only once it is whole.
+  const std::string command = Setting("QUORVANE_OPENSSL") + " dgst -sha256 -sign '" +
+                              Setting("QUORVANE_TIPS_DEVELOPMENT_KEY") + "' -out '" + data + ".part' '" +
+                              data + "' && mv '" + data + ".part' '" + data + ".sig'";
+  _wspawnlp(_P_WAIT, L"start.exe", L"start", L"/unix", L"/bin/sh", L"-c",
+            (L"\"" + Wide(command) + L"\"").c_str(), nullptr);
+  WaitFor([&] { return fs::exists(onZ(data + ".sig")); }, "openssl's signature of " + data);
+  return ReadBytes(onZ(data + ".sig")).value();
 }
 
 LRESULT Send(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {

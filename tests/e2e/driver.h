@@ -70,6 +70,11 @@ std::vector<HWND> TrayIcons();  // the visible icons' windows in Wine's tray
 // What the program asked the shell to open, from the prefix's recorder.
 std::vector<std::string> ShellLog();
 
+// The development key's signature of `bytes`, made by openssl as
+// scripts/publish-tips.sh makes one. A build with a publisher's key has none.
+bool HaveDevelopmentKey();
+std::string SignedByDevelopmentKey(const std::string& bytes);
+
 // Stands in for the tips server: the program, started while it lives,
 // reaches it as its proxy. The test takes each request and replies to it.
 class HttpServer {

@@ -110,14 +110,16 @@ struct ScriptedRandom : RandomSource {
   float NextUnit() override { return values[std::min(next++, values.size() - 1)]; }
 };
 
-// Answers every GET with the prepared response as it is.
+// Answers a GET of an address ending in ".sig" with `signature`, every other
+// with `response`, as they are, and notes the address and the limit.
 struct FakeHttpClient : HttpClient {
-  HttpResponse response;
-  std::size_t limit = 0;
+  HttpResponse response, signature;
+  std::vector<std::pair<std::string, std::size_t>> asked;
   bool outOfMemory = false;
-  HttpResponse Get(std::string_view, std::size_t maxBodyBytes) override {
+  HttpResponse Get(std::string_view url, std::size_t maxBodyBytes) override {
     if (outOfMemory) throw std::bad_alloc();
-    return limit = maxBodyBytes, response;
+    asked.emplace_back(url, maxBodyBytes);
+    return url.ends_with(".sig") ? signature : response;
   }
 };
 
