@@ -39,4 +39,8 @@ std::string DayDescription(const DayMark& mark, const std::string& note);
 // 0 for Monday to 6 for Sunday: the calendar's weeks begin on Monday.
 int WeekdayFromMonday(const CivilDate& date);
 
+// The same day `months` months later (earlier when negative) for "上月" and
+// "下月", or the last day of a shorter month; none past year 1 or 9999.
+std::optional<CivilDate> AddMonths(const CivilDate& day, int months);
+
 }  // namespace quorvane

@@ -127,10 +127,7 @@ void DiaryWindow::Select(const CivilDate& day) {
 }
 
 void DiaryWindow::MoveMonths(int months) {
-  const int index = shownYear_ * 12 + (shownMonth_ - 1) + months;
-  const int year = index / 12, month = index % 12 + 1;
-  if (!IsValidDate({year, month, 1})) return;
-  Select({year, month, std::min(selected_.day, DaysInMonth(year, month))});
+  if (const auto day = AddMonths({shownYear_, shownMonth_, selected_.day}, months)) Select(*day);
 }
 
 void DiaryWindow::Refresh() {

@@ -1,11 +1,16 @@
-// Start-up, closing, one copy at a time, failure reports and the window tables.
+// Start-up, closing, one copy at a time, failure reports, the window tables and
+// where windows go on the screen.
 #include <gtest/gtest.h>
+
+#include <array>
 
 #include "app/single_instance.h"
 #include "app/startup.h"
 #include "base/failure_report.h"
 #include "fakes.h"
+#include "options/dialog_placement.h"
 #include "tray/tray_state.h"
+#include "ui/dpi_scaling.h"
 #include "ui/window_definitions.h"
 
 namespace quorvane {
@@ -53,24 +58,22 @@ TEST(TrayState, ClosingEndsTheProgramOnlyWhenTheLatestActionCameThroughTheTray) 
   }
 }
 
-TEST(WindowDefinition, CreatesControlsInTabIndexOrderContainersFirst) {
-  // "*" marks a control that takes the focus.
-  const std::pair<const WindowDefinition&, std::string_view> cases[] = {
+TEST(WindowDefinition, TabVisitsTheControlsInTheDesignedOrder) {
+  // Labels and frames take no focus; a picture box does, before what lies in it.
+  using namespace ids;
+  const std::pair<const WindowDefinition&, std::vector<int>> cases[] = {
       {kMainWindow,
-       "Label1(0) Label1(1) Label1(2) *Text1(0) *Text1(1) *Text1(2) *chkGrdf *chkKjtx *Command1 "
-       "*Command2 *chkLoadTipsAtStartup"},
-      {kTipWindow, "*cmdOK *Picture1 *cmdNextTip *Command1 lblTipText Label1"},
-      {kOptionsDialog,
-       "*cmdOK *cmdCancel *cmdApply picOptions(1) picOptions(2) picOptions(3) fraSample2 "
-       "fraSample3 fraSample4"},
+       {kDrugName, kStartDate, kDose, kAlternateDay, kRemindAtStart, kSave, kHide, kTipsAtStartup}},
+      {kTipWindow, {kTipOk, kTipPicture, kNextTip, kUpdateTips}},
+      {kOptionsDialog, {kOptionsOk, kOptionsCancel, kOptionsApply}},
       {kDiaryWindow,
-       "lblMonth *grdCalendar lblLegend lblDay lblNote *txtNote *cmdTaken *cmdMissed *cmdClear *cmdPrevMonth "
-       "*cmdNextMonth *cmdExport lblSummary"}};
+       {kDiaryCalendar, kDiaryNote, kDiaryTaken, kDiaryMissed, kDiaryClear, kDiaryPreviousMonth,
+        kDiaryNextMonth, kDiaryExport}}};
   for (const auto& [window, expected] : cases) {
-    std::string order;
+    std::vector<int> order;
     for (const ControlDefinition* control : CreationOrder(window))
-      testing::Note(&order, std::string(TakesFocus(*control) ? "*" : "").append(control->name));
-    EXPECT_EQ(order, expected);
+      if (TakesFocus(*control)) order.push_back(control->id);
+    EXPECT_EQ(order, expected) << window.caption;
   }
 }
 
@@ -82,6 +85,28 @@ TEST(WindowDefinition, ADpiChangeKeepsTheSizeTheUserGaveAResizableWindow) {
       {kMainWindow, false, {250, 400}, 96, 144, {299, 470}}};  // fixed: its designed size, 298.5 rounded up
   for (const auto& [window, resizable, now, from, to, after] : cases)
     EXPECT_EQ(ClientSizeAfterDpiChange(window, resizable, now, from, to), after) << now.width;
+}
+
+TEST(Placement, CentresOnTheScreenWithHalvesAwayFromZero) {
+  // {screen width, height, window width, height, left, top}
+  const std::array<int, 6> cases[] = {{1280, 800, 400, 300, 440, 250},
+                                      {1280, 800, 401, 301, 440, 250},
+                                      {1024, 768, 1100, 800, -38, -16},
+                                      {1024, 768, 1101, 801, -39, -17}};
+  for (const auto& [screenWidth, screenHeight, width, height, left, top] : cases) {
+    const Origin origin = CentredOrigin(screenWidth, screenHeight, width, height);
+    EXPECT_EQ(origin.left, left) << width;
+    EXPECT_EQ(origin.top, top) << height;
+  }
+}
+
+TEST(Placement, OldWindowsScaleWhatTheSystemReportsAtItsDpi) {
+  // {value at the system DPI, system DPI, DPI, value}
+  const std::array<int, 4> cases[] = {{32, 96, 144, 48},   {16, 96, 120, 20}, {-12, 96, 144, -18},
+                                      {-11, 96, 120, -14}, {1, 96, 144, 2},   {-1, 96, 144, -2},
+                                      {48, 144, 96, 32},   {20, 120, 120, 20}};
+  for (const auto& [value, systemDpi, dpi, scaled] : cases)
+    EXPECT_EQ(ScaleFromSystemDpi(value, systemDpi, dpi), scaled) << value << " " << dpi;
 }
 
 // A lock that another copy holds. Take and the question to the running copy
