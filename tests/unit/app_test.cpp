@@ -59,7 +59,7 @@ TEST(TrayState, ClosingEndsTheProgramOnlyWhenTheLatestActionCameThroughTheTray) 
 }
 
 TEST(WindowDefinition, TabVisitsTheControlsInTheDesignedOrder) {
-  // Labels and frames take no focus; a picture box does, before what lies in it.
+  // Labels and frames take no focus; a picture box does.
   using namespace ids;
   const std::pair<const WindowDefinition&, std::vector<int>> cases[] = {
       {kMainWindow,
