@@ -46,7 +46,7 @@ class Diary : public testing::Test {
   // written by then. Read earlier, the test would hold the file open just
   // when the program renames its new file over it, and make that fail.
   void WaitForDay(HWND window, const std::string& text) {
-    WaitFor([&] { return q.Box() || Text(window, ids::kDiaryDay).find(text) != std::string::npos; },
+    WaitFor([&] { return q.Box() || Text(window, diary_window::kDay).find(text) != std::string::npos; },
             "the day told as " + text);
     if (const HWND box = q.Box()) FAIL() << "a box: " << Text(box, 0xFFFF);
   }
@@ -57,16 +57,16 @@ TEST_F(Diary, OneWindowStoresTakenWithItsNoteAndShowsItAgain) {
   const HWND window = Open();
   Open();
   EXPECT_EQ(FindWindowExW(nullptr, window, L"QuorvaneDiaryWindow", nullptr), nullptr);
-  SetText(window, ids::kDiaryNote, "早饭后,温水\"半杯\"");
-  Click(window, ids::kDiaryTaken);
+  SetText(window, diary_window::kNoteBox, "早饭后,温水\"半杯\"");
+  Click(window, diary_window::kTakenButton);
   WaitForDay(window, "已服");
   EXPECT_TRUE(
       File().starts_with(kHeader + Today() + ",taken,强的松,6,\"早饭后,温水\"\"半杯\"\"\"," + Today() + "T"));
   PostKey(window, VK_ESCAPE);
   WaitFor([&] { return !IsWindow(window); }, "Esc to close the window");
   const HWND reopened = Open();
-  EXPECT_EQ(Text(reopened, ids::kDiaryNote), "早饭后,温水\"半杯\"");
-  EXPECT_NE(Text(reopened, ids::kDiaryDay).find("已服。备注：早饭后,温水\"半杯\""), std::string::npos);
+  EXPECT_EQ(Text(reopened, diary_window::kNoteBox), "早饭后,温水\"半杯\"");
+  EXPECT_NE(Text(reopened, diary_window::kDay).find("已服。备注：早饭后,温水\"半杯\""), std::string::npos);
 }
 
 TEST_F(Diary, ARowItCannotReadIsReportedAndKept) {
@@ -74,7 +74,7 @@ TEST_F(Diary, ARowItCannotReadIsReportedAndKept) {
   WriteBytes(DiaryFolder() / L"doselog.csv", kHeader + "2026-02-30,taken,强的松,6,,x\r\n");
   const HWND window = Open();
   EXPECT_NE(q.AnswerBox().find("doselog.csv”中有 1 行无法读取"), std::string::npos);
-  Click(window, ids::kDiaryMissed);
+  Click(window, diary_window::kMissedButton);
   WaitForDay(window, "漏服");
   EXPECT_TRUE(File().starts_with(kHeader + "2026-02-30,taken,强的松,6,,x\r\n" + Today() + ",missed,"));
 }
@@ -85,10 +85,10 @@ TEST_F(Diary, AFutureDayTakesNoEntryAndClearEmptiesTheSelectedDay) {
   };
   fs::create_directories(DiaryFolder());
   WriteBytes(DiaryFolder() / L"doselog.csv", kHeader + row(-1, "missed") + row(0, "taken"));
-  const HWND window = Open(), calendar = Control(window, ids::kDiaryCalendar);
+  const HWND window = Open(), calendar = Control(window, diary_window::kCalendar);
   PostKey(calendar, VK_RIGHT);
   WaitForDay(window, "尚未到来");
-  for (const int button : {ids::kDiaryTaken, ids::kDiaryMissed}) {
+  for (const int button : {diary_window::kTakenButton, diary_window::kMissedButton}) {
     EXPECT_FALSE(IsWindowEnabled(Control(window, button)));
     // The command itself, as if the button had taken it.
     PostMessageW(window, WM_COMMAND, MAKEWPARAM(button, BN_CLICKED), LPARAM(Control(window, button)));
@@ -96,7 +96,7 @@ TEST_F(Diary, AFutureDayTakesNoEntryAndClearEmptiesTheSelectedDay) {
   PostKey(calendar, VK_LEFT);
   PostKey(calendar, VK_LEFT);
   WaitForDay(window, "漏服");  // yesterday
-  Click(window, ids::kDiaryClear);
+  Click(window, diary_window::kClearButton);
   WaitForDay(window, "未记录");
   EXPECT_EQ(File(), kHeader + row(0, "taken"));
 }
@@ -104,18 +104,18 @@ TEST_F(Diary, AFutureDayTakesNoEntryAndClearEmptiesTheSelectedDay) {
 TEST_F(Diary, AFolderThatCannotBeMadeIsReportedAndNothingShowsAsStored) {
   WriteBytes(DiaryFolder(), "a file where the folder belongs");
   const HWND window = Open();
-  Click(window, ids::kDiaryTaken);
+  Click(window, diary_window::kTakenButton);
   EXPECT_NE(
       q.AnswerBox().find("无法保存用药记录文件“" + Utf8((DiaryFolder() / L"doselog.csv").wstring()) + "”："),
       std::string::npos);
-  EXPECT_NE(Text(window, ids::kDiaryDay).find("未记录"), std::string::npos);
+  EXPECT_NE(Text(window, diary_window::kDay).find("未记录"), std::string::npos);
 }
 
 TEST_F(Diary, ExportWritesTheWholeDiaryWhereTheSaveAsDialogSays) {
   const HWND window = Open();
-  Click(window, ids::kDiaryMissed);
+  Click(window, diary_window::kMissedButton);
   WaitForDay(window, "漏服");
-  Click(window, ids::kDiaryExport);
+  Click(window, diary_window::kExportButton);
   const HWND saveAs = q.WaitForWindow(L"#32770");  // the dialog class of message boxes
   constexpr int kFileName = 0x47C;                 // cmb13, the file name box
   EXPECT_EQ(Text(saveAs, kFileName), "用药记录.csv");

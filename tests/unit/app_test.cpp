@@ -1,17 +1,14 @@
-// Start-up, closing, one copy at a time, failure reports, the window tables and
-// where windows go on the screen.
+// Start-up, closing, one copy at a time, failure reports and the window tables.
 #include <gtest/gtest.h>
-
-#include <array>
 
 #include "app/single_instance.h"
 #include "app/startup.h"
 #include "base/failure_report.h"
+#include "diary/diary_window_definition.h"
 #include "fakes.h"
-#include "options/dialog_placement.h"
+#include "options/options_dialog_definition.h"
+#include "tips/tip_window_definition.h"
 #include "tray/tray_state.h"
-#include "ui/dpi_scaling.h"
-#include "ui/window_definitions.h"
 
 namespace quorvane {
 namespace {
@@ -58,22 +55,23 @@ TEST(TrayState, ClosingEndsTheProgramOnlyWhenTheLatestActionCameThroughTheTray) 
   }
 }
 
-TEST(WindowDefinition, TabVisitsTheControlsInTheDesignedOrder) {
-  // Labels and frames take no focus; a picture box does.
-  using namespace ids;
-  const std::pair<const WindowDefinition&, std::vector<int>> cases[] = {
+TEST(WindowDefinition, CreatesControlsInTabIndexOrderEachLabelBeforeItsBoxContainersLast) {
+  // "*" marks a tab stop.
+  const std::pair<const WindowDefinition&, std::string_view> cases[] = {
       {kMainWindow,
-       {kDrugName, kStartDate, kDose, kAlternateDay, kRemindAtStart, kSave, kHide, kTipsAtStartup}},
-      {kTipWindow, {kTipOk, kTipPicture, kNextTip, kUpdateTips}},
-      {kOptionsDialog, {kOptionsOk, kOptionsCancel, kOptionsApply}},
+       "drugNameLabel *drugNameBox startDateLabel *startDateBox doseLabel *doseBox *alternateDayCheck "
+       "*remindAtStartCheck *saveButton *hideButton *tipsAtStartupCheck"},
+      {kTipWindow, "*okButton *panel *nextTipButton *updateTipsButton heading tipText"},
+      {kOptionsDialog,
+       "*okButton *cancelButton *applyButton page1 page2 page3 sample2Frame sample3Frame sample4Frame"},
       {kDiaryWindow,
-       {kDiaryCalendar, kDiaryNote, kDiaryTaken, kDiaryMissed, kDiaryClear, kDiaryPreviousMonth,
-        kDiaryNextMonth, kDiaryExport}}};
+       "*previousMonthButton *nextMonthButton month *calendar legend day noteLabel *noteBox *takenButton "
+       "*missedButton *clearButton *exportButton summary"}};
   for (const auto& [window, expected] : cases) {
-    std::vector<int> order;
-    for (const ControlDefinition* control : CreationOrder(window))
-      if (TakesFocus(*control)) order.push_back(control->id);
-    EXPECT_EQ(order, expected) << window.caption;
+    std::string order;
+    for (const PlacedControl& placed : CreationOrder(window))
+      testing::Note(&order, std::string(placed.tabStop ? "*" : "").append(placed.definition->name));
+    EXPECT_EQ(order, expected);
   }
 }
 
@@ -85,28 +83,6 @@ TEST(WindowDefinition, ADpiChangeKeepsTheSizeTheUserGaveAResizableWindow) {
       {kMainWindow, false, {250, 400}, 96, 144, {299, 470}}};  // fixed: its designed size, 298.5 rounded up
   for (const auto& [window, resizable, now, from, to, after] : cases)
     EXPECT_EQ(ClientSizeAfterDpiChange(window, resizable, now, from, to), after) << now.width;
-}
-
-TEST(Placement, CentresOnTheScreenWithHalvesAwayFromZero) {
-  // {screen width, height, window width, height, left, top}
-  const std::array<int, 6> cases[] = {{1280, 800, 400, 300, 440, 250},
-                                      {1280, 800, 401, 301, 440, 250},
-                                      {1024, 768, 1100, 800, -38, -16},
-                                      {1024, 768, 1101, 801, -39, -17}};
-  for (const auto& [screenWidth, screenHeight, width, height, left, top] : cases) {
-    const Origin origin = CentredOrigin(screenWidth, screenHeight, width, height);
-    EXPECT_EQ(origin.left, left) << width;
-    EXPECT_EQ(origin.top, top) << height;
-  }
-}
-
-TEST(Placement, OldWindowsScaleWhatTheSystemReportsAtItsDpi) {
-  // {value at the system DPI, system DPI, DPI, value}
-  const std::array<int, 4> cases[] = {{32, 96, 144, 48},   {16, 96, 120, 20}, {-12, 96, 144, -18},
-                                      {-11, 96, 120, -14}, {1, 96, 144, 2},   {-1, 96, 144, -2},
-                                      {48, 144, 96, 32},   {20, 120, 120, 20}};
-  for (const auto& [value, systemDpi, dpi, scaled] : cases)
-    EXPECT_EQ(ScaleFromSystemDpi(value, systemDpi, dpi), scaled) << value << " " << dpi;
 }
 
 // A lock that another copy holds. Take and the question to the running copy

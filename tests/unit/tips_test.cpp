@@ -3,6 +3,7 @@
 
 #include "fakes.h"
 #include "tips/capped_body.h"
+#include "tips/signature_verifier.h"
 #include "tips/tip_file.h"
 #include "tips/tip_list.h"
 #include "tips/tip_random.h"
@@ -137,18 +138,39 @@ TEST(CappedBody, StopsOneBytePastTheLimit) {
 }
 
 const std::string kOldFile = ToGbk("旧的一条\r\n旧的两条\r\n");
-const std::string kSucceeded = "更新成功", kFailed = "更新失败！请检查网络连接或者联系Orvath。";
+const std::string
+    kSucceeded = "更新成功",
+    kFailed = "更新失败！请检查网络连接或者联系Orvath。",
+    kNotSigned = "下载的知识库没有发布者的签名，可能被人改动过，所以没有使用。\r\n\r\n您原来的知识库已保留。";
+constexpr std::size_t kLimit4MiB = 4 * 1024 * 1024;
 HttpResponse Answer(int status, std::string body) { return {true, status, std::move(body), true}; }
+// The publisher's signature of some bytes, short as a real one is.
+std::string SignatureOf(std::string_view bytes) {
+  return "signed " + std::to_string(std::hash<std::string_view>{}(bytes));
+}
+constexpr std::string_view kAddress = "http://tips.invalid/tipofday.txt";
+
+struct FakeVerifier : SignatureVerifier {
+  bool Verify(std::string_view data, std::string_view signature) override {
+    return signature == SignatureOf(data);
+  }
+};
 
 struct TipUpdate : TipWindow {
   testing::FakeHttpClient http;
   testing::RecordingBoxes boxes;
+  FakeVerifier verifier;
   void SetUp() override {
     files.files[kTipFile] = kOldFile;
     tips.LoadFromFolder(kFolder);  // the open window: two tips, the first on show
   }
+  // Serves a tip file and the publisher's signature of it.
+  void Serve(std::string_view body) {
+    http.response = Answer(200, std::string(body));
+    http.signature = Answer(200, SignatureOf(body));
+  }
   void Update(std::string_view folder = kFolder) {
-    UpdateTipFile({http, files, boxes, tips, "http://tips.invalid/tipofday.txt", std::string(folder)});
+    UpdateTipFile({http, files, boxes, tips, verifier, std::string(kAddress), std::string(folder)});
   }
 };
 
@@ -158,7 +180,7 @@ TEST_F(TipUpdate, OnlyACompleteTwoHundredBodyWithinTheLimitReplacesTheFile) {
   // file is there byte for byte, and no other file. The network is blamed
   // only for a failed download; a file that cannot be written is named with
   // the reason.
-  const std::string tip = "新的一条", marked = "\xEF\xBB\xBF新的一条", limit(4 * 1024 * 1024, 'x');
+  const std::string tip = "新的一条", marked = "\xEF\xBB\xBF新的一条", limit(kLimit4MiB, 'x');
   const std::string replaced = "box:更新成功 label:", failed = "box:" + kFailed,
                     unwritten = "box:无法写入文件 C:\\Quorvane\\tipofday.txt\r\n\r\n";
   enum Trouble { kNone, kDiskFull, kHeldOpen, kOutOfMemory };
@@ -182,17 +204,39 @@ TEST_F(TipUpdate, OnlyACompleteTwoHundredBodyWithinTheLimitReplacesTheFile) {
     files.diskFull = trouble == kDiskFull;
     http.outOfMemory = trouble == kOutOfMemory;
     files.locked = trouble == kHeldOpen ? decltype(files.locked){kTipFile} : decltype(files.locked){};
-    http.response = response, journal.clear();
+    http.response = response, http.signature = Answer(200, SignatureOf(response.body)), journal.clear();
     Update();
     EXPECT_EQ(journal, expected) << what;
     const std::string file = expected.starts_with(replaced) ? response.body : kOldFile;
     EXPECT_EQ(files.files, (decltype(files.files){{kTipFile, file}})) << what;
   }
-  EXPECT_EQ(http.limit, 4u * 1024 * 1024);
+  EXPECT_EQ(http.asked.front().second, kLimit4MiB);
+}
+
+TEST_F(TipUpdate, OnlyThePublishersSignatureOfTheseVeryBytesLetsThemIn) {
+  // The signature is fetched beside the file, under the same limit. A server
+  // that answers without the right signature is not the network's fault.
+  const std::string tip = "激素要按医嘱服用", good = SignatureOf(tip);
+  // clang-format off
+  const std::tuple<std::string_view, HttpResponse, std::string> cases[] = {
+      {"signed", Answer(200, good), kSucceeded},            {"signed other bytes", Answer(200, SignatureOf("激素可以自己停")), kNotSigned},
+      {"no signature", Answer(404, "Not Found"), kNotSigned}, {"404 though its body fits", Answer(404, good), kNotSigned},
+      {"empty signature", Answer(200, ""), kNotSigned},     {"refused connection", {}, kFailed},
+      {"status 0", Answer(0, good), kFailed},               {"signature cut short", {true, 200, good, false}, kFailed},
+      {"over the limit", Answer(200, std::string(kLimit4MiB + 1, 'x')), kFailed}};
+  // clang-format on
+  for (const auto& [what, signature, box] : cases) {
+    files.files = {{kTipFile, kOldFile}}, boxes.shown.clear(), http.asked.clear();
+    http.response = Answer(200, tip), http.signature = signature;
+    Update();
+    EXPECT_EQ(boxes.shown, Lines{box}) << what;
+    EXPECT_EQ(files.files.at(kTipFile), box == kSucceeded ? tip : kOldFile) << what;
+    EXPECT_EQ(http.asked.back(), std::pair(std::string(kAddress) + ".sig", kLimit4MiB)) << what;
+  }
 }
 
 TEST_F(TipUpdate, FailedReloadComesAfterTheSuccessBox) {
-  http.response = Answer(200, "新的一条\r\n");
+  Serve("新的一条\r\n");
   files.unreadable.insert(kTipFile);
   Update();
   EXPECT_EQ(boxes.shown, (Lines{kSucceeded, kFailed}));
@@ -209,7 +253,7 @@ struct TipsOutsideTheProgramFolder : TipUpdate {
 TEST_F(TipsOutsideTheProgramFolder, ComeFromTheUserFolderFirstThenBesideTheProgram) {
   files.files[kTipFile] = "shipped";
   EXPECT_EQ(tips.LoadFromFolders(Folders().readFrom).path, kTipFile);
-  http.response = Answer(200, "downloaded");
+  Serve("downloaded");
   Update(Folders().writeTo);
   EXPECT_EQ(files.files.at(downloaded), "downloaded");
   EXPECT_EQ(files.files.at(kTipFile), "shipped");
@@ -220,7 +264,7 @@ TEST_F(TipsOutsideTheProgramFolder, ComeFromTheUserFolderFirstThenBesideTheProgr
 TEST_F(TipsOutsideTheProgramFolder, WhenNeitherFolderTakesTheFileTheMessageNamesItAndTheOldOneStays) {
   files.files[downloaded] = "old";
   files.refusing.insert(user);
-  http.response = Answer(200, "new");
+  Serve("new");
   Update(user);
   EXPECT_EQ(boxes.shown, Lines{"无法写入文件 " + downloaded + "\r\n\r\n拒绝访问。"});
   EXPECT_EQ(files.files.at(downloaded), "old");
