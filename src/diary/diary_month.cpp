@@ -66,6 +66,12 @@ int WeekdayFromMonday(const CivilDate& date) {
   return static_cast<int>(weekday < 0 ? weekday + 7 : weekday);
 }
 
+int CalendarCell(const CivilDate& day) { return WeekdayFromMonday({day.year, day.month, 1}) + day.day - 1; }
+
+CivilDate DayInCalendarCell(int year, int month, int cell) {
+  return DateFromDays(DaysSinceEpoch({year, month, 1}) + cell - WeekdayFromMonday({year, month, 1}));
+}
+
 std::optional<CivilDate> AddMonths(const CivilDate& day, int months) {
   const std::int64_t index = day.year * std::int64_t{12} + (day.month - 1) + months;
   if (index < 12 || index >= 10'000 * 12) return std::nullopt;

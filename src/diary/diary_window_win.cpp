@@ -142,10 +142,9 @@ void DiaryWindow::Refresh() {
   const std::vector<DayMark> marks =
       MonthMarks(diary_, regimen_.CurrentRegimen(), shownYear_, shownMonth_, today);
   std::vector<DayGridCell> cells(kDayGridCells);
-  const int offset = WeekdayFromMonday({shownYear_, shownMonth_, 1});
   const DayMark* selectedMark = nullptr;
   for (const DayMark& mark : marks) {
-    cells[offset + mark.date.day - 1] = CellFor(mark, selected_);
+    cells[CalendarCell(mark.date)] = CellFor(mark, selected_);
     if (mark.date == selected_) selectedMark = &mark;
   }
   SendMessageW(Control(kCalendar), kDayGridSetCells, 0, reinterpret_cast<LPARAM>(cells.data()));
@@ -227,7 +226,7 @@ LRESULT DiaryWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       MoveMonths(value);
       break;
     case kPickCell:
-      Select(AddDays({shownYear_, shownMonth_, 1}, value - WeekdayFromMonday({shownYear_, shownMonth_, 1})));
+      Select(DayInCalendarCell(shownYear_, shownMonth_, value));
       break;
   }
   return 0;

@@ -129,6 +129,10 @@ TEST(DiaryMonth, WeeksBeginOnMondayAndTheSelectedDayIsToldInWords) {
   const std::pair<CivilDate, int> columns[] = {
       {{2026, 12, 7}, 0}, {{2026, 12, 13}, 6}, {{1970, 1, 1}, 3}, {{1969, 12, 31}, 2}, {{1, 1, 1}, 0}};
   for (const auto& [date, column] : columns) EXPECT_EQ(WeekdayFromMonday(date), column) << date.day;
+  // December 2026 begins on a Tuesday: its first cell is Monday 30 November.
+  EXPECT_EQ(std::vector({CalendarCell({2026, 12, 1}), CalendarCell({2026, 12, 31})}), std::vector({1, 31}));
+  EXPECT_EQ(std::vector({DayInCalendarCell(2026, 12, 0), DayInCalendarCell(2026, 12, 41)}),
+            std::vector<CivilDate>({{2026, 11, 30}, {2027, 1, 10}}));
   using enum DoseStatus;
   const std::tuple<DayMark, const char*, const char*> days[] = {
       {{{2026, 12, 7}, true, Taken, true}, "早饭后", "12月7日 星期一（今天）：服药日，已服。备注：早饭后"},
