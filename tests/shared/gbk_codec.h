@@ -1,8 +1,9 @@
 #pragma once
 // GBK through glibc's iconv, as a Chinese Windows reads and writes it: one
-// codec for the unit tests and the fuzz targets.
+// codec for the unit tests, the guide checks and the fuzz targets.
 #include <iconv.h>
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -10,13 +11,15 @@
 
 namespace quorvane::testing {
 
-// Converts up to the first byte the source encoding does not have.
-inline std::string Iconv(iconv_t codec, std::string_view bytes) {
+// Converts up to the first byte the source encoding does not have; `whole`
+// tells whether that was the end.
+inline std::string Iconv(iconv_t codec, std::string_view bytes, bool* whole = nullptr) {
   std::string in(bytes), out(in.size() * 4 + 4, '\0');
   char *inPtr = in.data(), *outPtr = out.data();
   std::size_t inLeft = in.size(), outLeft = out.size();
-  iconv(codec, &inPtr, &inLeft, &outPtr, &outLeft);
+  const bool converted = iconv(codec, &inPtr, &inLeft, &outPtr, &outLeft) != static_cast<std::size_t>(-1);
   iconv(codec, nullptr, nullptr, nullptr, nullptr);  // ready for the next text
+  if (whole) *whole = converted;
   out.resize(out.size() - outLeft);
   return out;
 }
@@ -26,11 +29,20 @@ inline std::string ToGbk(std::string_view utf8) {
   return Iconv(codec, utf8);
 }
 
+inline iconv_t GbkToUtf8() {
+  static const iconv_t codec = iconv_open("UTF-8", "GBK");
+  return codec;
+}
+
+// The whole text in UTF-8, or nothing when it is not valid GBK.
+inline std::optional<std::string> FromGbk(std::string_view gbk) {
+  bool whole = false;
+  std::string text = Iconv(GbkToUtf8(), gbk, &whole);
+  return whole ? std::optional(std::move(text)) : std::nullopt;
+}
+
 struct GbkCodec : AnsiCodec {
-  std::string ToUtf8(std::string_view ansiBytes) const override {
-    static const iconv_t codec = iconv_open("UTF-8", "GBK");
-    return Iconv(codec, ansiBytes);
-  }
+  std::string ToUtf8(std::string_view ansiBytes) const override { return Iconv(GbkToUtf8(), ansiBytes); }
 };
 
 }  // namespace quorvane::testing
