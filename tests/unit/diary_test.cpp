@@ -88,21 +88,7 @@ TEST_F(DiaryFile, AFailedWriteOrAnUnreadableFileLeavesTheFileAsItWas) {
   EXPECT_EQ(error.description, "当文件已存在时，无法创建该文件。");
 }
 
-TEST_F(DiaryFile, MarksDoseDaysUnderEachSwitchValue) {
-  const std::pair<int, const char*> cases[] = {
-      {1, "x.x.x.x.x"},  // ticked: every second day from the start date, either side
-      {0, "xxxxxxxxx"},  // clear: every day
-      {2, "........."},  // grey: none, as the reminder shows none
-  };
-  for (const auto& [alternateDay, expected] : cases) {
-    std::string days;  // 2006-05-18 to 26 around the start date 2006-05-22
-    for (const DayMark& mark :
-         MonthMarks(diary, {"", "2006-05-22", "", alternateDay}, 2006, 5, {2006, 5, 31}))
-      if (mark.date.day >= 18 && mark.date.day <= 26) days += mark.doseDay ? 'x' : '.';
-    EXPECT_EQ(days, expected) << alternateDay;
-  }
-}
-
+// Dose days on either side of the start date, under each switch value.
 TEST_F(DiaryFile, SummarisesTheDoseDaysUpToToday) {
   ASSERT_TRUE(diary.Put(Entry({2006, 5, 22}, DoseStatus::Taken), &error));
   ASSERT_TRUE(diary.Put(Entry({2006, 5, 23}, DoseStatus::Missed), &error));
@@ -154,22 +140,6 @@ TEST(DiaryMonth, MonthButtonsKeepTheDayWhereTheMonthHasIt) {
   for (const auto& [day, months, after] : cases) EXPECT_EQ(AddMonths(day, months), after) << months;
 }
 
-TEST(DayFollowingReminder, RemindsOnceForEachLaterDay) {
-  const struct {
-    CivilDate last, today;
-    bool remind;
-  } cases[] = {
-      {{2026, 12, 6}, {2026, 12, 6}, false},  // the same day again
-      {{2026, 12, 6}, {2026, 12, 7}, true},   // across midnight
-      {{2026, 12, 31}, {2027, 1, 1}, true},   // across the year
-      {{2026, 12, 6}, {2026, 12, 5}, false},  // clock set back
-      {{2026, 12, 6}, {2026, 12, 10}, true},  // several days asleep
-  };
-  for (const auto& c : cases) EXPECT_EQ(IsNewReminderDay(c.last, c.today), c.remind) << c.today.day;
-  EXPECT_EQ(MillisecondsToMidnight(23, 59, 59, 500), 500);
-  EXPECT_EQ(MillisecondsToMidnight(0, 0, 0, 0), 86'400'000);
-}
-
 // Notes the day of each box. A box may stay open while the day moves on and
 // the watch fires again.
 struct DayBoxes : testing::RecordingBoxes {
@@ -197,6 +167,8 @@ TEST(DayFollowingReminder, ShowsEachNewDoseDaysBoxOnceAndNeverStacksOne) {
   for (const int day : {24, 26, 20, 27, 28}) moveTo(day);  // 20: the clock set back
   EXPECT_EQ(boxes.days, "24 28 ");
   EXPECT_EQ(boxes.shown.back(), "强的松6片，别忘记！");
+  EXPECT_EQ(MillisecondsToMidnight(23, 59, 59, 500), 500);
+  EXPECT_EQ(MillisecondsToMidnight(0, 0, 0, 0), 86'400'000);
 }
 
 }  // namespace
