@@ -167,6 +167,7 @@ TEST(DayFollowingReminder, ShowsEachNewDoseDaysBoxOnceAndNeverStacksOne) {
   for (const int day : {24, 26, 20, 27, 28}) moveTo(day);  // 20: the clock set back
   EXPECT_EQ(boxes.days, "24 28 ");
   EXPECT_EQ(boxes.shown.back(), "强的松6片，别忘记！");
+  EXPECT_TRUE(IsNewReminderDay({2026, 12, 31}, {2027, 1, 1}));  // one midnight, into a new year
   EXPECT_EQ(MillisecondsToMidnight(23, 59, 59, 500), 500);
   EXPECT_EQ(MillisecondsToMidnight(0, 0, 0, 0), 86'400'000);
 }
