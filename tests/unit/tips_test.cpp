@@ -138,10 +138,9 @@ TEST(CappedBody, StopsOneBytePastTheLimit) {
 }
 
 const std::string kOldFile = ToGbk("旧的一条\r\n旧的两条\r\n");
-const std::string
-    kSucceeded = "更新成功",
-    kFailed = "更新失败！请检查网络连接或者联系Orvath。",
-    kNotSigned = "下载的知识库没有发布者的签名，可能被人改动过，所以没有使用。\r\n\r\n您原来的知识库已保留。";
+const std::string kSucceeded = "更新成功", kFailed = "更新失败！请检查网络连接或者联系Orvath。";
+const std::string kNotSigned =
+    "下载的知识库没有发布者的签名，可能被人改动过，所以没有使用。\r\n\r\n您原来的知识库已保留。";
 constexpr std::size_t kLimit4MiB = 4 * 1024 * 1024;
 HttpResponse Answer(int status, std::string body) { return {true, status, std::move(body), true}; }
 // The publisher's signature of some bytes, short as a real one is.
