@@ -98,7 +98,8 @@ class Accessibility : public testing::Test {
     HWND diary = nullptr;
     q.Choose(WM_LBUTTONUP, "用药记录", [&] {
       diary = q.Window(L"QuorvaneDiaryWindow");
-      return diary && GetForegroundWindow() == diary && Focus(diary) == Control(diary, diary_window::kCalendar);
+      return diary && GetForegroundWindow() == diary &&
+             Focus(diary) == Control(diary, diary_window::kCalendar);
     });
     return diary;
   }
@@ -139,7 +140,8 @@ TEST_F(Accessibility, TheKeyboardGoesThroughTheDiaryInReadingOrderAndEscClosesEa
   WaitFor([&] { return !IsWindow(tips); }, "Esc to close 日积月累");
   const HWND diary = OpenDiary();
   for (const int id :
-       {diary_window::kNoteBox, diary_window::kTakenButton, diary_window::kMissedButton, diary_window::kClearButton, diary_window::kExportButton,
+       {diary_window::kNoteBox, diary_window::kTakenButton, diary_window::kMissedButton,
+        diary_window::kClearButton, diary_window::kExportButton, diary_window::kSelfCheckButton,
         diary_window::kPreviousMonthButton, diary_window::kNextMonthButton, diary_window::kCalendar}) {
     PostKey(Focus(diary), VK_TAB);
     WaitFor([&] { return Focus(diary) == Control(diary, id); }, "Tab to control " + std::to_string(id));
@@ -214,10 +216,14 @@ TEST_F(HighContrast, LeavesNoFixedColourInTheTipPanelOrTheCalendar) {
           "the tip panel in the scheme's colours");
   const HWND diary = OpenDiary(), calendar = Control(diary, diary_window::kCalendar);
   PostKey(calendar, VK_PRIOR);  // last month: 已服 on the 1st, 漏服 on the 3rd
-  WaitFor([&] { return Text(diary, diary_window::kSummary).find("已服 1 天，漏服 1 天") != std::string::npos; },
-          "last month's summary");
+  WaitFor(
+      [&] { return Text(diary, diary_window::kSummary).find("已服 1 天，漏服 1 天") != std::string::npos; },
+      "last month's summary");
   WaitFor([&] { return Yellow(ScreenColours(calendar)) > 100; }, "the calendar drawn");
   EXPECT_EQ(FixedColours(ScreenColours(calendar)), 0);
+  const HWND trend = Control(diary, diary_window::kTrendChart);  // its frame and numbers
+  WaitFor([&] { return Yellow(ScreenColours(trend)) > 100; }, "the trend drawn");
+  EXPECT_EQ(FixedColours(ScreenColours(trend)), 0);
 }
 
 // At the DPI the test is run at (CTest: 96, 144, 192) on a 1280 by 800 screen.
@@ -237,6 +243,8 @@ TEST_F(Accessibility, EveryWindowAndEachOfItsControlsLiesInsideTheWorkArea) {
 
   HWND diary = nullptr, options = nullptr;
   q.Choose(WM_LBUTTONUP, "用药记录", [&] { return (diary = q.Window(L"QuorvaneDiaryWindow")); });
+  Click(diary, diary_window::kSelfCheckButton);
+  const HWND selfCheck = q.WaitForWindow(L"QuorvaneSelfCheckWindow");
   q.Choose(WM_RBUTTONUP, "找病友", [&] { return (options = q.Window(L"QuorvaneOptionsWindow")); });
   RECT work{};
   SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
@@ -245,7 +253,7 @@ TEST_F(Accessibility, EveryWindowAndEachOfItsControlsLiesInsideTheWorkArea) {
     GetWindowRect(window, &rect);
     return IntersectRect(&both, &rect, &area) && EqualRect(&both, &rect);
   };
-  for (const HWND window : {main, tips, diary, options}) {
+  for (const HWND window : {main, tips, diary, options, selfCheck}) {
     EXPECT_TRUE(inside(window, work)) << Text(window);
     for (HWND child = nullptr; (child = FindWindowExW(window, child, nullptr, nullptr));) {
       const int id = GetDlgCtrlID(child);

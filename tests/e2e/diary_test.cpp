@@ -1,5 +1,6 @@
 // "用药记录" from the tray: the window, the diary file it keeps and the
-// export; and the reminder that follows the day while the program runs.
+// export; and the reminder that follows the day while the program runs,
+// with the self-check's nudge.
 #include <gtest/gtest.h>
 
 #include "driver.h"
@@ -93,10 +94,17 @@ TEST_F(Diary, ExportWritesTheWholeDiaryWhereTheSaveAsDialogSays) {
 TEST(DayChange, MidnightBringsOneNewReminder) {
   if (!GetEnvironmentVariableW(L"FAKETIME", nullptr, 0)) GTEST_SKIP() << "needs faketime";
   SetUserValue(kRecordKey, "强的松|2006-05-22|6|3|0");  // alternate days, remind at start
+  // The diary in use and today's self-check nudge shown: the next comes with the new day.
+  fs::remove_all(DiaryFolder());
+  fs::create_directories(DiaryFolder());
+  WriteBytes(DiaryFolder() / L"doselog.csv", kHeader + "2026-12-05,taken,强的松,6,,2026-12-05T08:00:00\r\n");
+  WriteBytes(DiaryFolder() / L"settings.ini", "last_selfcheck_nudge=2026-12-06\r\n");
   Quorvane q;
   q.Start();
   q.WaitForMain();  // 2026-12-06 is no dose day: no box at start
   EXPECT_EQ(q.AnswerBox(), "强的松6片，别忘记！");
+  WaitFor([] { return ReadBytes(DiaryFolder() / L"settings.ini")->ends_with("nudge=2026-12-07\r\n"); },
+          "the self-check nudge of the new day");
   const HWND watch = FindWindowExW(nullptr, nullptr, L"QuorvaneDayWatch", nullptr);
   Send(watch, WM_TIMECHANGE);
   Send(watch, WM_POWERBROADCAST, PBT_APMRESUMEAUTOMATIC);
