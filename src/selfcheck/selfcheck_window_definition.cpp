@@ -34,7 +34,7 @@ constexpr auto kControls = [] {
   const ControlDefinition tail[kTailControls] = {
       {"noteLabel", Label, kNoteLabel, 0, "备注(&O)", 120, 7080, 720, 255, 10},
       {"noteBox", TextBox, kNoteBox, 0, "", 900, 7020, 7980, 375, 10},
-      {"reminderCheck", CheckBox, kReminderCheck, 0, "每周提醒我做自评(&R)", 120, 7560, 4200, 300, 11},
+      {"reminderCheck", CheckBox, kReminderCheck, 0, "每周提醒我做自评", 120, 7560, 4200, 300, 11},
       {"saveButton", PushButton, kSaveButton, 0, "保存(&S)", 6360, 7560, 1200, 420, 12, kDefaultButton},
       {"cancelButton", PushButton, kCancelButton, 0, "取消", 7680, 7560, 1200, 420, 13},
   };
