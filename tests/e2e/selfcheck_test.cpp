@@ -103,7 +103,7 @@ TEST_F(SelfCheck, SavesTodaysRowOnceAllAreAnsweredShowsItInWordsAndReplacesItOnT
   const std::string saved = File(L"selfcheck.csv");
   const HWND cancelled = OpenSelfCheck(diary);  // Esc is 取消
   Click(cancelled, AnswerButton(0, 0));
-  PostKey(Focus(cancelled), VK_ESCAPE);
+  PostKey(cancelled, VK_ESCAPE);
   WaitFor([&] { return !IsWindow(cancelled); }, "Esc to close the window");
   EXPECT_EQ(File(L"selfcheck.csv"), saved);
 }
