@@ -103,8 +103,8 @@ TEST(DayChange, MidnightBringsOneNewReminder) {
   q.Start();
   q.WaitForMain();  // 2026-12-06 is no dose day: no box at start
   EXPECT_EQ(q.AnswerBox(), "强的松6片，别忘记！");
-  WaitFor([] { return ReadBytes(DiaryFolder() / L"settings.ini")->ends_with("nudge=2026-12-07\r\n"); },
-          "the self-check nudge of the new day");
+  WaitFor([] { return BalloonShows("本周还没有做自评"); }, "the self-check nudge of the new day");
+  EXPECT_TRUE(ReadBytes(DiaryFolder() / L"settings.ini")->ends_with("nudge=2026-12-07\r\n"));
   const HWND watch = FindWindowExW(nullptr, nullptr, L"QuorvaneDayWatch", nullptr);
   Send(watch, WM_TIMECHANGE);
   Send(watch, WM_POWERBROADCAST, PBT_APMRESUMEAUTOMATIC);

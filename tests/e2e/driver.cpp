@@ -182,6 +182,17 @@ std::vector<HWND> TrayIcons() {
   return icons;
 }
 
+bool BalloonShows(const std::string& text) {
+  // Wine shows a balloon as a tooltip, which answers WM_GETTEXT with its text.
+  for (HWND tip = nullptr; (tip = FindWindowExW(nullptr, tip, L"tooltips_class32", nullptr));) {
+    wchar_t shown[256] = {};
+    if (IsWindowVisible(tip) && Send(tip, WM_GETTEXT, 256, reinterpret_cast<LPARAM>(shown)) &&
+        Utf8(shown) == text)
+      return true;
+  }
+  return false;
+}
+
 std::vector<std::string> ShellLog() {
   std::vector<std::string> lines;
   std::istringstream log(ReadBytes(ShellLogFile()).value_or(""));

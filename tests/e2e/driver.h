@@ -66,7 +66,8 @@ void PostAltKey(HWND window, wchar_t letter);
 // The control with the keyboard focus in the thread of `window`, or null.
 HWND Focus(HWND window);
 LRESULT Send(HWND window, UINT message, WPARAM wParam = 0, LPARAM lParam = 0);
-std::vector<HWND> TrayIcons();  // the visible icons' windows in Wine's tray
+std::vector<HWND> TrayIcons();               // the visible icons' windows in Wine's tray
+bool BalloonShows(const std::string& text);  // a balloon at a tray icon shows it now
 // What the program asked the shell to open, from the prefix's recorder.
 std::vector<std::string> ShellLog();
 
