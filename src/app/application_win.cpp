@@ -5,6 +5,7 @@
 #include "base/program_folder_win.h"
 #include "base/text_win.h"
 #include "regimen/store_win.h"
+#include "selfcheck/weekly_nudge.h"
 
 namespace quorvane {
 namespace {
@@ -29,7 +30,17 @@ void Application::OpenMedicationLog() { diary_.Open(); }
 void Application::CloseSecondaryWindows() {
   tips_.Close();
   options_.Unload();
+  selfCheck_.Unload();
   diary_.Unload();
+}
+
+void Application::NudgeSelfCheck() {
+  WindowsFileSystem files;
+  WeeklyNudge nudge(files, Narrow(RecordFolder()));
+  const CivilDate today = LocalClock().Today();
+  if (!nudge.Due(today)) return;
+  main_.ShowTrayBalloon(kWeeklyNudgeText, [this] { selfCheck_.Open(); });
+  nudge.Shown(today);
 }
 
 int Application::Run() {
@@ -46,10 +57,11 @@ int Application::Run() {
   if (!main_.IsLoaded()) return 1;
   dayWatch_.Start();
   main_.ShowAfterStartup();
+  NudgeSelfCheck();
 
   MSG message;
   while (GetMessageW(&message, nullptr, 0, 0) > 0) {
-    Form* forms[] = {&main_, &tips_, &options_, &diary_};
+    Form* forms[] = {&main_, &tips_, &options_, &diary_, &selfCheck_};
     bool handled = false;
     for (Form* form : forms)
       if (!handled) handled = form->PreTranslateMessage(message);

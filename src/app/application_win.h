@@ -5,6 +5,7 @@
 #include "app/startup.h"
 #include "diary/diary_window_win.h"
 #include "options/options_dialog_win.h"
+#include "selfcheck/selfcheck_window_win.h"
 #include "tips/tip_window_win.h"
 
 namespace quorvane {
@@ -21,6 +22,10 @@ class Application : public AppWindows, private StartupHost {
   void CloseSecondaryWindows() override;
 
  private:
+  // The balloon "本周还没有做自评" when the weekly self-check is due; a
+  // click on it opens "每周自评".
+  void NudgeSelfCheck();
+
   // StartupHost: start-up acts on the main window, still hidden.
   void Hide() override { main_.Hide(); }
   RegimenValues Controls() const override { return main_.CurrentRegimen(); }
@@ -32,9 +37,12 @@ class Application : public AppWindows, private StartupHost {
   MainWindow main_;
   TipWindow tips_;
   OptionsDialog options_;
-  DiaryWindow diary_{main_};
-  // The reminder of each new day while the program runs.
-  DayWatch dayWatch_{main_};
+  // Each knows the other: made first, the self-check window holds 用药记录
+  // by reference only.
+  SelfCheckWindow selfCheck_{diary_};
+  DiaryWindow diary_{main_, selfCheck_};
+  // The reminder of each new day while the program runs, and the nudge with it.
+  DayWatch dayWatch_{main_, [this] { NudgeSelfCheck(); }};
 };
 
 }  // namespace quorvane

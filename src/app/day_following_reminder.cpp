@@ -17,16 +17,17 @@ DayFollowingReminder::DayFollowingReminder(const RegimenSource& regimen, Message
                                            const Clock& clock)
     : regimen_(regimen), boxes_(boxes), clock_(clock), lastHandled_(clock.Today()) {}
 
-void DayFollowingReminder::OnDayMayHaveChanged() {
+bool DayFollowingReminder::OnDayMayHaveChanged() {
   const CivilDate today = clock_.Today();
-  if (!IsNewReminderDay(lastHandled_, today)) return;
+  if (!IsNewReminderDay(lastHandled_, today)) return false;
   lastHandled_ = today;
-  if (boxOpen_) return;
-  const auto text = DoseReminderText(regimen_.CurrentRegimen(), today);
-  if (!text) return;
-  boxOpen_ = true;
-  boxes_.Show(*text);  // modal: the next midnight may arrive while it is open
-  boxOpen_ = false;
+  if (boxOpen_) return true;
+  if (const auto text = DoseReminderText(regimen_.CurrentRegimen(), today)) {
+    boxOpen_ = true;
+    boxes_.Show(*text);  // modal: the next midnight may arrive while it is open
+    boxOpen_ = false;
+  }
+  return true;
 }
 
 }  // namespace quorvane

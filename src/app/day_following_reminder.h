@@ -25,8 +25,9 @@ class DayFollowingReminder {
 
   // Called when midnight passes, the computer wakes or the clock moves.
   // Shows the new day's box, unless one is still open: the open box then
-  // stands for the new day too, so boxes are never stacked.
-  void OnDayMayHaveChanged();
+  // stands for the new day too, so boxes are never stacked. True when a
+  // new day began.
+  bool OnDayMayHaveChanged();
 
  private:
   const RegimenSource& regimen_;

@@ -8,7 +8,8 @@ constexpr UINT_PTR kMidnightTimer = 1;
 
 }  // namespace
 
-DayWatch::DayWatch(const RegimenSource& regimen) : reminder_(regimen, boxes_, clock_) {}
+DayWatch::DayWatch(const RegimenSource& regimen, std::function<void()> afterNewDay)
+    : reminder_(regimen, boxes_, clock_), afterNewDay_(std::move(afterNewDay)) {}
 
 DayWatch::~DayWatch() {
   if (window_) DestroyWindow(window_);
@@ -40,8 +41,9 @@ void DayWatch::OnDayMayHaveChanged() {
   // Armed before the box, which is modal and may stay open past the next
   // midnight.
   ArmForMidnight();
-  reminder_.OnDayMayHaveChanged();
+  const bool newDay = reminder_.OnDayMayHaveChanged();
   ArmForMidnight();
+  if (newDay && afterNewDay_) afterNewDay_();
 }
 
 LRESULT CALLBACK DayWatch::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {

@@ -4,6 +4,8 @@
 // computer resumes and when the clock or the time zone changes.
 #include <windows.h>
 
+#include <functional>
+
 #include "app/day_following_reminder.h"
 #include "base/local_clock_win.h"
 #include "base/message_boxes_win.h"
@@ -12,7 +14,8 @@ namespace quorvane {
 
 class DayWatch {
  public:
-  explicit DayWatch(const RegimenSource& regimen);
+  // afterNewDay runs after each new day's reminder.
+  DayWatch(const RegimenSource& regimen, std::function<void()> afterNewDay);
   ~DayWatch();
   DayWatch(const DayWatch&) = delete;
   DayWatch& operator=(const DayWatch&) = delete;
@@ -28,6 +31,7 @@ class DayWatch {
   LocalClock clock_;
   WindowMessageBoxes boxes_;
   DayFollowingReminder reminder_;
+  std::function<void()> afterNewDay_;
   // Hidden top-level window: clock changes and power events are broadcast to
   // top-level windows only.
   HWND window_ = nullptr;

@@ -2,6 +2,7 @@
 #include <windows.h>
 
 #include "base/clock.h"
+#include "base/csv.h"
 
 namespace quorvane {
 
@@ -14,5 +15,12 @@ class LocalClock : public Clock {
     return {now.wYear, now.wMonth, now.wDay};
   }
 };
+
+// The computer's local date and time, to the second.
+inline LocalDateTime LocalNow() {
+  SYSTEMTIME now{};
+  GetLocalTime(&now);
+  return {{now.wYear, now.wMonth, now.wDay}, now.wHour, now.wMinute, now.wSecond};
+}
 
 }  // namespace quorvane

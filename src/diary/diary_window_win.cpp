@@ -29,20 +29,16 @@ constexpr wchar_t kMissedMark[] = L"×";
 
 std::string DiaryPath() { return Narrow(RecordFolder() + L"\\doselog.csv"); }
 
-LocalDateTime Now() {
-  SYSTEMTIME now{};
-  GetLocalTime(&now);
-  return {{now.wYear, now.wMonth, now.wDay}, now.wHour, now.wMinute, now.wSecond};
-}
-
 CivilDate AddDays(const CivilDate& day, int days) { return DateFromDays(DaysSinceEpoch(day) + days); }
 
 DayGridCell CellFor(const DayMark& mark, const CivilDate& selected) {
   DayGridCell cell;
   cell.number = std::to_wstring(mark.date.day);
   if (mark.doseDay) cell.mark = kDoseDayMark;
-  if (mark.logged == DoseStatus::Taken) cell.status = kTakenMark + Widen(kTakenWord), cell.tone = DayTone::Good;
-  if (mark.logged == DoseStatus::Missed) cell.status = kMissedMark + Widen(kMissedWord), cell.tone = DayTone::Bad;
+  if (mark.logged == DoseStatus::Taken)
+    cell.status = kTakenMark + Widen(kTakenWord), cell.tone = DayTone::Good;
+  if (mark.logged == DoseStatus::Missed)
+    cell.status = kMissedMark + Widen(kMissedWord), cell.tone = DayTone::Bad;
   cell.today = mark.today;
   cell.selected = mark.date == selected;
   cell.dim = mark.future;
@@ -84,9 +80,10 @@ std::wstring AskExportPath(HWND owner) {
 
 }  // namespace
 
-DiaryWindow::DiaryWindow(const RegimenSource& regimen)
+DiaryWindow::DiaryWindow(const RegimenSource& regimen, SelfCheckPanel& selfCheck)
     : Form(kDiaryWindow),
       regimen_(regimen),
+      selfCheck_(selfCheck),
       bigIcon_(LoadApplicationIcon(SystemMetricForDpi(SM_CXICON, DpiForSystem()))),
       smallIcon_(LoadApplicationIcon(SystemMetricForDpi(SM_CXSMICON, DpiForSystem()))),
       diary_(files_, DiaryPath()) {}
@@ -109,6 +106,16 @@ void DiaryWindow::OnLoad() {
   loadError_ = {};
   loaded_ = diary_.Load(&loadError_);
   Select(clock_.Today());
+  RefreshTrend();
+}
+
+void DiaryWindow::RefreshTrend() {
+  if (!IsLoaded()) return;
+  const SelfCheckPanel::Trend trend = selfCheck_.TrendUpTo(clock_.Today());
+  SendMessageW(Control(kTrendChart), kLineChartSet, 0, reinterpret_cast<LPARAM>(&trend.chart));
+  // The chart is named by the words beside it.
+  SetCaption(kTrend, Widen(trend.words));
+  SetCaption(kTrendChart, Widen(trend.words));
 }
 
 void DiaryWindow::ReportLoadProblems() {
@@ -167,7 +174,7 @@ void DiaryWindow::Log(DoseStatus status) {
   if (DaysSinceEpoch(selected_) > DaysSinceEpoch(today)) return;
   const RegimenValues regimen = regimen_.CurrentRegimen();
   const DiaryEntry entry{
-      selected_, status, regimen.drugName, regimen.dose, Narrow(WindowText(Control(kNoteBox))), Now()};
+      selected_, status, regimen.drugName, regimen.dose, Narrow(WindowText(Control(kNoteBox))), LocalNow()};
   FileError error;
   if (!diary_.Put(entry, &error)) ReportWriteFailure(error);
   Select(selected_);
@@ -210,6 +217,8 @@ void DiaryWindow::OnCommand(int id, int notification, HWND control) {
       return ClearDay();
     case kExportButton:
       return Export();
+    case kSelfCheckButton:
+      return selfCheck_.OpenSelfCheck();
   }
 }
 

@@ -6,16 +6,33 @@
 #include "diary/diary.h"
 #include "regimen/regimen_source.h"
 #include "ui/form_win.h"
+#include "ui/line_chart_win.h"
 
 namespace quorvane {
+
+// The weekly self-check as 用药记录 shows it: a button that opens it, and
+// the trend of its totals.
+class SelfCheckPanel {
+ public:
+  struct Trend {
+    LineChart chart;
+    std::string words;  // the latest check, for the label beside the chart and screen readers
+  };
+  virtual ~SelfCheckPanel() = default;
+  // Opens "每周自评", or brings the open one to the front.
+  virtual void OpenSelfCheck() = 0;
+  virtual Trend TrendUpTo(const CivilDate& today) = 0;
+};
 
 class DiaryWindow : public Form {
  public:
   // The drug, dose and dose-day rule come from the same source as the
   // reminder's.
-  explicit DiaryWindow(const RegimenSource& regimen);
+  DiaryWindow(const RegimenSource& regimen, SelfCheckPanel& selfCheck);
   // Loads and shows the window on today, or brings the open one to the front.
   void Open();
+  // Draws the self-check's trend again from its file, when the window is open.
+  void RefreshTrend();
 
  protected:
   DWORD Style() const override { return WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX; }
@@ -37,6 +54,7 @@ class DiaryWindow : public Form {
   void ReportWriteFailure(const FileError& error);
 
   const RegimenSource& regimen_;
+  SelfCheckPanel& selfCheck_;
   UniqueIcon bigIcon_;
   UniqueIcon smallIcon_;
   LocalClock clock_;

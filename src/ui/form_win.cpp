@@ -10,6 +10,7 @@
 #include "ui/day_grid_win.h"
 #include "ui/dialog_placement.h"
 #include "ui/dpi_win.h"
+#include "ui/line_chart_win.h"
 #include "ui/picture_box_win.h"
 #include "ui/window_fit.h"
 
@@ -58,6 +59,8 @@ ControlStyle StyleFor(const PlacedControl& placed) {
               static_cast<DWORD>((control.flags & kSunken) ? WS_EX_CLIENTEDGE : 0)};
     case ControlKind::DayGrid:
       return {kDayGridClass, tabStop, WS_EX_CLIENTEDGE};
+    case ControlKind::LineChart:
+      return {kLineChartClass, 0, 0};
   }
   return {WC_STATICW, 0, 0};
 }
@@ -104,6 +107,7 @@ void Form::Load() {
     RegisterClassExW(&windowClass);
     RegisterPictureBoxClass();
     RegisterDayGridClass();
+    RegisterLineChartClass();
   }
   CreateWindowExW(ExStyle(), className.c_str(), Widen(definition_.caption).c_str(), Style(), 0, 0, 0, 0,
                   Owner(), nullptr, GetModuleHandleW(nullptr), this);
@@ -242,13 +246,16 @@ void Form::OnCommand(int id, int notification, HWND) {
     // Ticked becomes clear; clear or grey becomes ticked.
     SetCheckValue(id, CheckValue(id) == BST_CHECKED ? BST_UNCHECKED : BST_CHECKED);
   }
-  if (control && control->kind == ControlKind::RadioButton && notification == BN_CLICKED) {
-    // Tab comes back into the group on the chosen button.
-    for (const int member : RadioGroup(definition_, id)) {
-      HWND button = Control(member);
-      const LONG_PTR style = GetWindowLongPtrW(button, GWL_STYLE);
-      SetWindowLongPtrW(button, GWL_STYLE, member == id ? style | WS_TABSTOP : style & ~WS_TABSTOP);
-    }
+  if (control && control->kind == ControlKind::RadioButton && notification == BN_CLICKED) ChooseRadio(id);
+}
+
+void Form::ChooseRadio(int id) {
+  // Tab comes back into the group on the chosen button.
+  for (const int member : RadioGroup(definition_, id)) {
+    HWND button = Control(member);
+    const LONG_PTR style = GetWindowLongPtrW(button, GWL_STYLE);
+    SetWindowLongPtrW(button, GWL_STYLE, member == id ? style | WS_TABSTOP : style & ~WS_TABSTOP);
+    SendMessageW(button, BM_SETCHECK, member == id ? BST_CHECKED : BST_UNCHECKED, 0);
   }
 }
 

@@ -78,6 +78,8 @@ class Form {
   // 0, 1 or 2 for the program's three-state check boxes.
   int CheckValue(int id) const;
   void SetCheckValue(int id, int value);
+  // Chooses the radio button and gives its group's tab stop to it.
+  void ChooseRadio(int id);
 
   const WindowDefinition& definition_;
 

@@ -57,7 +57,8 @@ void MarkRadioGroups(std::vector<PlacedControl>& order) {
 
 bool TakesFocus(const ControlDefinition& control) {
   if (control.flags & kNotTabStop) return false;
-  return control.kind != ControlKind::Label && control.kind != ControlKind::Frame;
+  return control.kind != ControlKind::Label && control.kind != ControlKind::Frame &&
+         control.kind != ControlKind::LineChart;
 }
 
 int TwipsToPixels(int twips, int dpi) {

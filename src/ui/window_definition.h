@@ -9,12 +9,21 @@
 namespace quorvane {
 
 // DayGrid: the program's own month calendar, 7 columns by a weekday row and
-// 6 weeks (ui/day_grid_win.h). Frame: a group box; the controls inside it
-// lie beside it in the same window, placed relative to it, and are created
-// right after it. Radio buttons one after another in tab order in the same
-// container are one group: Tab stops once in it, the arrow keys move within
-// it. The group's frame names it for a screen reader.
-enum class ControlKind { CheckBox, PushButton, TextBox, Label, PictureBox, Frame, DayGrid, RadioButton };
+// 6 weeks (ui/day_grid_win.h). LineChart: values over days (ui/line_chart_win.h). Frame: a group box; the
+// controls inside it lie beside it in the same window, placed relative to it, and are created right after it.
+// Radio buttons one after another in tab order in the same container are one group: Tab stops once in it, the
+// arrow keys move within it. The group's frame names it for a screen reader.
+enum class ControlKind {
+  CheckBox,
+  PushButton,
+  TextBox,
+  Label,
+  PictureBox,
+  Frame,
+  DayGrid,
+  RadioButton,
+  LineChart
+};
 
 enum ControlFlag : unsigned {
   kDefaultButton = 1u << 0,  // push buttons: Enter presses it
@@ -80,7 +89,7 @@ int HostOf(const WindowDefinition& window, const ControlDefinition& control);
 // any other control.
 std::vector<int> RadioGroup(const WindowDefinition& window, int id);
 
-// Labels, frames and controls marked kNotTabStop never take the focus; a
+// Labels, frames, line charts and controls marked kNotTabStop never take the focus; a
 // picture box does, like a button.
 bool TakesFocus(const ControlDefinition& control);
 

@@ -68,8 +68,6 @@ std::map<COLORREF, int> ScreenColours(HWND window, int skip = 0) {
   return colours;
 }
 
-fs::path DiaryFile() { return fs::path(_wgetenv(L"APPDATA")) / L"Quorvane" / L"doselog.csv"; }
-
 // The program with a dose day on the 1st of last month, and its tip window.
 class Accessibility : public testing::Test {
  protected:
@@ -87,7 +85,7 @@ class Accessibility : public testing::Test {
     std::snprintf(first, sizeof first, "%04d-%02d-", today.wYear - (today.wMonth == 1),
                   today.wMonth == 1 ? 12 : today.wMonth - 1);
     lastMonthDate = first;
-    fs::remove_all(DiaryFile().parent_path());
+    fs::remove_all(RecordFolder());
     WriteBytes(q.File("TIPOFDAY.TXT"), Gbk("按时服药。\r\n注意休息。\r\n"));
     SetUserValue(kRecordKey, "强的松|" + lastMonthDate + "01|6|2|1");
     q.Start();
@@ -98,7 +96,8 @@ class Accessibility : public testing::Test {
     HWND diary = nullptr;
     q.Choose(WM_LBUTTONUP, "用药记录", [&] {
       diary = q.Window(L"QuorvaneDiaryWindow");
-      return diary && GetForegroundWindow() == diary && Focus(diary) == Control(diary, diary_window::kCalendar);
+      return diary && GetForegroundWindow() == diary &&
+             Focus(diary) == Control(diary, diary_window::kCalendar);
     });
     return diary;
   }
@@ -139,7 +138,8 @@ TEST_F(Accessibility, TheKeyboardGoesThroughTheDiaryInReadingOrderAndEscClosesEa
   WaitFor([&] { return !IsWindow(tips); }, "Esc to close 日积月累");
   const HWND diary = OpenDiary();
   for (const int id :
-       {diary_window::kNoteBox, diary_window::kTakenButton, diary_window::kMissedButton, diary_window::kClearButton, diary_window::kExportButton,
+       {diary_window::kNoteBox, diary_window::kTakenButton, diary_window::kMissedButton,
+        diary_window::kClearButton, diary_window::kExportButton, diary_window::kSelfCheckButton,
         diary_window::kPreviousMonthButton, diary_window::kNextMonthButton, diary_window::kCalendar}) {
     PostKey(Focus(diary), VK_TAB);
     WaitFor([&] { return Focus(diary) == Control(diary, id); }, "Tab to control " + std::to_string(id));
@@ -156,7 +156,7 @@ TEST_F(Accessibility, TheKeyboardGoesThroughTheDiaryInReadingOrderAndEscClosesEa
         },
         "Alt+" + std::string(1, static_cast<char>(key)));
   }
-  EXPECT_EQ(ReadBytes(DiaryFile()).value_or("").find(",taken,"), std::string::npos);
+  EXPECT_EQ(ReadBytes(RecordFolder() / L"doselog.csv").value_or("").find(",taken,"), std::string::npos);
   q.Choose(WM_LBUTTONUP, "基本设置", [&] { return GetForegroundWindow() == main; });
   PostKey(Focus(main), VK_ESCAPE);
   WaitFor([&] { return !IsWindowVisible(main); }, "Esc to hide the main window");
@@ -200,11 +200,11 @@ int Yellow(const std::map<COLORREF, int>& colours) {
 }
 
 TEST_F(HighContrast, LeavesNoFixedColourInTheTipPanelOrTheCalendar) {
-  fs::create_directories(DiaryFile().parent_path());
+  fs::create_directories(RecordFolder());
   const std::string first = lastMonthDate + "01", third = lastMonthDate + "03";
-  WriteBytes(DiaryFile(), "\uFEFFdate,status,drug,dose,note,logged_at\r\n" + first + ",taken,强的松,6,," +
-                              first + "T08:00:00\r\n" + third + ",missed,强的松,6,," + third +
-                              "T20:00:00\r\n");
+  WriteBytes(RecordFolder() / L"doselog.csv", "\uFEFFdate,status,drug,dose,note,logged_at\r\n" + first +
+                                                  ",taken,强的松,6,," + first + "T08:00:00\r\n" + third +
+                                                  ",missed,强的松,6,," + third + "T20:00:00\r\n");
   const HWND panel = Control(tips, tip_window::kPanel);  // less the light bulb, a picture drawn as it is
   SetForegroundWindow(tips);
   WaitFor([&] { return FixedColours(ScreenColours(panel, 36)) == 1; },
@@ -214,10 +214,14 @@ TEST_F(HighContrast, LeavesNoFixedColourInTheTipPanelOrTheCalendar) {
           "the tip panel in the scheme's colours");
   const HWND diary = OpenDiary(), calendar = Control(diary, diary_window::kCalendar);
   PostKey(calendar, VK_PRIOR);  // last month: 已服 on the 1st, 漏服 on the 3rd
-  WaitFor([&] { return Text(diary, diary_window::kSummary).find("已服 1 天，漏服 1 天") != std::string::npos; },
-          "last month's summary");
+  WaitFor(
+      [&] { return Text(diary, diary_window::kSummary).find("已服 1 天，漏服 1 天") != std::string::npos; },
+      "last month's summary");
   WaitFor([&] { return Yellow(ScreenColours(calendar)) > 100; }, "the calendar drawn");
   EXPECT_EQ(FixedColours(ScreenColours(calendar)), 0);
+  const HWND trend = Control(diary, diary_window::kTrendChart);  // its frame and numbers
+  WaitFor([&] { return Yellow(ScreenColours(trend)) > 100; }, "the trend drawn");
+  EXPECT_EQ(FixedColours(ScreenColours(trend)), 0);
 }
 
 // At the DPI the test is run at (CTest: 96, 144, 192) on a 1280 by 800 screen.
@@ -237,6 +241,8 @@ TEST_F(Accessibility, EveryWindowAndEachOfItsControlsLiesInsideTheWorkArea) {
 
   HWND diary = nullptr, options = nullptr;
   q.Choose(WM_LBUTTONUP, "用药记录", [&] { return (diary = q.Window(L"QuorvaneDiaryWindow")); });
+  Click(diary, diary_window::kSelfCheckButton);
+  const HWND selfCheck = q.WaitForWindow(L"QuorvaneSelfCheckWindow");
   q.Choose(WM_RBUTTONUP, "找病友", [&] { return (options = q.Window(L"QuorvaneOptionsWindow")); });
   RECT work{};
   SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
@@ -245,7 +251,7 @@ TEST_F(Accessibility, EveryWindowAndEachOfItsControlsLiesInsideTheWorkArea) {
     GetWindowRect(window, &rect);
     return IntersectRect(&both, &rect, &area) && EqualRect(&both, &rect);
   };
-  for (const HWND window : {main, tips, diary, options}) {
+  for (const HWND window : {main, tips, diary, options, selfCheck}) {
     EXPECT_TRUE(inside(window, work)) << Text(window);
     for (HWND child = nullptr; (child = FindWindowExW(window, child, nullptr, nullptr));) {
       const int id = GetDlgCtrlID(child);

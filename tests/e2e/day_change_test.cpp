@@ -1,4 +1,5 @@
-// The reminder that follows the day while the program runs.
+// The reminder that follows the day while the program runs, with the
+// self-check's nudge.
 #include <gtest/gtest.h>
 
 #include "driver.h"
@@ -13,10 +14,19 @@ TEST(DayChange, LocalMidnightBringsOneNewReminder) {
   GetTimeZoneInformation(&zone);
   ASSERT_NE(zone.Bias, 0) << "run in a time zone far from UTC (TZ)";
   SetUserValue(kRecordKey, "强的松|2006-05-22|6|3|0");  // alternate days, remind at start
+  // The diary in use and today's self-check nudge shown: the next comes with the new day.
+  fs::remove_all(RecordFolder());
+  fs::create_directories(RecordFolder());
+  WriteBytes(
+      RecordFolder() / L"doselog.csv",
+      "\uFEFFdate,status,drug,dose,note,logged_at\r\n2026-12-05,taken,强的松,6,,2026-12-05T08:00:00\r\n");
+  WriteBytes(RecordFolder() / L"settings.ini", "last_selfcheck_nudge=2026-12-06\r\n");
   Quorvane q;
   q.Start();
   q.WaitForMain();  // 2026-12-06 is no dose day: no box at start
   EXPECT_EQ(q.AnswerBox(), "强的松6片，别忘记！");
+  WaitFor([] { return BalloonShows("本周还没有做自评"); }, "the self-check nudge of the new day");
+  EXPECT_TRUE(ReadBytes(RecordFolder() / L"settings.ini")->ends_with("nudge=2026-12-07\r\n"));
   const HWND watch = FindWindowExW(nullptr, nullptr, L"QuorvaneDayWatch", nullptr);
   Send(watch, WM_TIMECHANGE);
   Send(watch, WM_POWERBROADCAST, PBT_APMRESUMEAUTOMATIC);

@@ -9,8 +9,6 @@ namespace {
 
 const std::string kHeader = "\uFEFFdate,status,drug,dose,note,logged_at\r\n";  // with a byte order mark
 
-fs::path DiaryFolder() { return fs::path(_wgetenv(L"APPDATA")) / L"Quorvane"; }
-
 // The local date `offset` days from today, as the diary writes it.
 std::string Day(int offset) {
   SYSTEMTIME day{};
@@ -28,7 +26,7 @@ std::string Today() { return Day(0); }
 class Diary : public testing::Test {
  protected:
   void SetUp() override {
-    fs::remove_all(DiaryFolder());
+    fs::remove_all(RecordFolder());
     SetUserValue(kRecordKey, "强的松|2006-05-22|6|2|0");  // no reminder, no tip window
     q.Start();
     q.WaitForMain();
@@ -41,7 +39,7 @@ class Diary : public testing::Test {
     });
     return window;
   }
-  static std::string File() { return ReadBytes(DiaryFolder() / L"doselog.csv").value_or("(none)"); }
+  static std::string File() { return ReadBytes(RecordFolder() / L"doselog.csv").value_or("(none)"); }
   // Waits until the window tells the selected day as `text`; the file is
   // written by then. Read earlier, the test would hold the file open just
   // when the program renames its new file over it, and make that fail.
@@ -70,8 +68,8 @@ TEST_F(Diary, OneWindowStoresTakenWithItsNoteAndShowsItAgain) {
 }
 
 TEST_F(Diary, ARowItCannotReadIsReportedAndKept) {
-  fs::create_directories(DiaryFolder());
-  WriteBytes(DiaryFolder() / L"doselog.csv", kHeader + "2026-02-30,taken,强的松,6,,x\r\n");
+  fs::create_directories(RecordFolder());
+  WriteBytes(RecordFolder() / L"doselog.csv", kHeader + "2026-02-30,taken,强的松,6,,x\r\n");
   const HWND window = Open();
   EXPECT_NE(q.AnswerBox().find("doselog.csv”中有 1 行无法读取"), std::string::npos);
   Click(window, diary_window::kMissedButton);
@@ -83,8 +81,8 @@ TEST_F(Diary, AFutureDayTakesNoEntryAndClearEmptiesTheSelectedDay) {
   const auto row = [](int day, const char* status) {
     return Day(day) + "," + status + ",强的松,6,," + Day(day) + "T08:00:00\r\n";
   };
-  fs::create_directories(DiaryFolder());
-  WriteBytes(DiaryFolder() / L"doselog.csv", kHeader + row(-1, "missed") + row(0, "taken"));
+  fs::create_directories(RecordFolder());
+  WriteBytes(RecordFolder() / L"doselog.csv", kHeader + row(-1, "missed") + row(0, "taken"));
   const HWND window = Open(), calendar = Control(window, diary_window::kCalendar);
   PostKey(calendar, VK_RIGHT);
   WaitForDay(window, "尚未到来");
@@ -102,11 +100,11 @@ TEST_F(Diary, AFutureDayTakesNoEntryAndClearEmptiesTheSelectedDay) {
 }
 
 TEST_F(Diary, AFolderThatCannotBeMadeIsReportedAndNothingShowsAsStored) {
-  WriteBytes(DiaryFolder(), "a file where the folder belongs");
+  WriteBytes(RecordFolder(), "a file where the folder belongs");
   const HWND window = Open();
   Click(window, diary_window::kTakenButton);
   EXPECT_NE(
-      q.AnswerBox().find("无法保存用药记录文件“" + Utf8((DiaryFolder() / L"doselog.csv").wstring()) + "”："),
+      q.AnswerBox().find("无法保存用药记录文件“" + Utf8((RecordFolder() / L"doselog.csv").wstring()) + "”："),
       std::string::npos);
   EXPECT_NE(Text(window, diary_window::kDay).find("未记录"), std::string::npos);
 }

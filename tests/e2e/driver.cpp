@@ -84,6 +84,8 @@ std::wstring Wide(const std::string& utf8) {
   return out;
 }
 
+fs::path RecordFolder() { return fs::path(_wgetenv(L"APPDATA")) / L"Quorvane"; }
+
 std::optional<std::string> ReadBytes(const fs::path& file) {
   std::ifstream in(file, std::ios::binary);
   if (!in) return std::nullopt;
@@ -185,6 +187,17 @@ std::vector<HWND> TrayIcons() {
     for (HWND icon = nullptr; (icon = FindWindowExW(top, icon, L"__winex11_tray_icon", nullptr));)
       if (IsWindowVisible(icon)) icons.push_back(icon);
   return icons;
+}
+
+bool BalloonShows(const std::string& text) {
+  // Wine shows a balloon as a tooltip, which answers WM_GETTEXT with its text.
+  for (HWND tip = nullptr; (tip = FindWindowExW(nullptr, tip, L"tooltips_class32", nullptr));) {
+    wchar_t shown[256] = {};
+    if (IsWindowVisible(tip) && Send(tip, WM_GETTEXT, 256, reinterpret_cast<LPARAM>(shown)) &&
+        Utf8(shown) == text)
+      return true;
+  }
+  return false;
 }
 
 std::vector<std::string> ShellLog() {

@@ -43,6 +43,8 @@ std::optional<std::string> ReadBytes(const fs::path& file);
 void WriteBytes(const fs::path& file, const std::string& bytes);
 // Another program's handle on a file, with the sharing it allows others.
 std::shared_ptr<void> HoldFile(const fs::path& file, DWORD access, DWORD sharing);
+// %APPDATA%\Quorvane, where the diary, the self-checks and the settings live.
+fs::path RecordFolder();
 // A built guide document or other generated asset, as the build made it.
 fs::path Asset(const std::string& name);
 
@@ -66,7 +68,8 @@ void PostAltKey(HWND window, wchar_t letter);
 // The control with the keyboard focus in the thread of `window`, or null.
 HWND Focus(HWND window);
 LRESULT Send(HWND window, UINT message, WPARAM wParam = 0, LPARAM lParam = 0);
-std::vector<HWND> TrayIcons();  // the visible icons' windows in Wine's tray
+std::vector<HWND> TrayIcons();               // the visible icons' windows in Wine's tray
+bool BalloonShows(const std::string& text);  // a balloon at a tray icon shows it now
 // What the program asked the shell to open, from the prefix's recorder.
 std::vector<std::string> ShellLog();
 

@@ -7,6 +7,7 @@
 #include "diary/diary_window_definition.h"
 #include "fakes.h"
 #include "options/options_dialog_definition.h"
+#include "selfcheck/selfcheck_window_definition.h"
 #include "tips/tip_window_definition.h"
 #include "tray/tray_state.h"
 
@@ -31,7 +32,9 @@ TEST(Startup, RunsTheStepsInOrderAndSkipsAFailingOne) {
     store.throwOnRead = window.failTrayIcon = broken;
     RunStartup(window, {store, testing::GbkCodec{}, boxes, testing::FixedClock({2006, 5, day}), "C:\\Q.exe"});
     EXPECT_EQ(window.journal, journal) << (record ? record : "no record");
-    if (!record) EXPECT_EQ(window.controls, (RegimenValues{"强的松", "2006-05-22", "6", 1, 1, 1}));
+    if (!record) {
+      EXPECT_EQ(window.controls, (RegimenValues{"强的松", "2006-05-22", "6", 1, 1, 1}));
+    }
   }
 }
 
@@ -66,7 +69,14 @@ TEST(WindowDefinition, CreatesControlsInTabIndexOrderEachLabelBeforeItsBoxContai
        "*okButton *cancelButton *applyButton page1 page2 page3 sample2Frame sample3Frame sample4Frame"},
       {kDiaryWindow,
        "*previousMonthButton *nextMonthButton month *calendar legend day noteLabel *noteBox *takenButton "
-       "*missedButton *clearButton *exportButton summary"}};
+       "*missedButton *clearButton *exportButton summary *selfCheckButton trendChart trend"},
+      {kSelfCheckWindow,
+       "attribution recall talking *answer answer answer answer chewing *answer answer answer answer "
+       "swallowing *answer answer answer answer breathing *answer answer answer answer grooming *answer "
+       "answer "
+       "answer answer rising *answer answer answer answer double_vision *answer answer answer answer "
+       "eyelid_droop *answer answer answer answer noteLabel *noteBox *reminderCheck *saveButton "
+       "*cancelButton"}};
   for (const auto& [window, expected] : cases) {
     std::string order;
     for (const PlacedControl& placed : CreationOrder(window))
