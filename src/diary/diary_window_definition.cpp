@@ -8,9 +8,10 @@ using namespace diary_window;
 
 // The month with its two buttons on top, the calendar, a legend and the
 // selected day in words; the note and the three buttons that log it; the
-// month's summary and "导出". Tab goes as they are read: the month's
-// buttons, the calendar, the note, the buttons, "导出". The legend and the
-// two status buttons are captioned at load, from the status words.
+// month's summary and "导出"; below them "就诊摘要". Tab goes as they are
+// read: the month's buttons, the calendar, the note, the buttons, "导出",
+// "就诊摘要". The legend and the two status buttons are captioned at load,
+// from the status words.
 constexpr ControlDefinition kControls[] = {
     // name, kind, id, container (0: the window), caption, left, top, width, height, tab index, flags, value
     {"previousMonthButton", PushButton, kPreviousMonthButton, 0, "上月(&P)", 120, 120, 1050, 375, 0},
@@ -26,10 +27,11 @@ constexpr ControlDefinition kControls[] = {
     {"clearButton", PushButton, kClearButton, 0, "清除(&C)", 2760, 6180, 1200, 420, 10},
     {"exportButton", PushButton, kExportButton, 0, "导出(&E)…", 5280, 6180, 1200, 420, 11},
     {"summary", Label, kSummary, 0, "", 120, 6780, 6360, 255, 12},
+    {"visitSummaryButton", PushButton, kVisitSummaryButton, 0, "就诊摘要(&V)…", 1440, 7140, 1500, 420, 14},
 };
 
 }  // namespace
 
-const WindowDefinition kDiaryWindow{"QuorvaneDiaryWindow", "用药记录", 6600, 7200, kControls};
+const WindowDefinition kDiaryWindow{"QuorvaneDiaryWindow", "用药记录", 6600, 7680, kControls};
 
 }  // namespace quorvane

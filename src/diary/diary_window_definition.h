@@ -21,6 +21,7 @@ inline constexpr int kMissedButton = 1310;
 inline constexpr int kClearButton = 1311;
 inline constexpr int kExportButton = 1312;
 inline constexpr int kSummary = 1313;
+inline constexpr int kVisitSummaryButton = 1320;
 
 }  // namespace diary_window
 }  // namespace quorvane

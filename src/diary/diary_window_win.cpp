@@ -214,6 +214,8 @@ void DiaryWindow::OnCommand(int id, int notification, HWND control) {
       return ClearDay();
     case kExportButton:
       return Export();
+    case kVisitSummaryButton:
+      return summary_.Open(Handle());
   }
 }
 

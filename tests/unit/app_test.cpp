@@ -7,6 +7,7 @@
 #include "diary/diary_window_definition.h"
 #include "fakes.h"
 #include "options/options_dialog_definition.h"
+#include "summary/summary_window_definition.h"
 #include "tips/tip_window_definition.h"
 #include "tray/tray_state.h"
 
@@ -66,7 +67,11 @@ TEST(WindowDefinition, CreatesControlsInTabIndexOrderEachLabelBeforeItsBoxContai
        "*okButton *cancelButton *applyButton page1 page2 page3 sample2Frame sample3Frame sample4Frame"},
       {kDiaryWindow,
        "*previousMonthButton *nextMonthButton month *calendar legend day noteLabel *noteBox *takenButton "
-       "*missedButton *clearButton *exportButton summary"}};
+       "*missedButton *clearButton *exportButton summary *visitSummaryButton"},
+      {kSummaryWindow,
+       "periodFrame *last90DaysButton last30DaysButton last180DaysButton sinceDateButton sinceLabel "
+       "*sinceBox "
+       "*makeButton *cancelButton"}};
   for (const auto& [window, expected] : cases) {
     std::string order;
     for (const PlacedControl& placed : CreationOrder(window))
