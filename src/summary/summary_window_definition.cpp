@@ -12,12 +12,10 @@ using namespace summary_window;
 constexpr ControlDefinition kControls[] = {
     // name, kind, id, container (0: the window), caption, left, top, width, height, tab index, flags, value
     {"periodFrame", Frame, kPeriodFrame, 0, "时间段", 120, 120, 4200, 1920, 0},
-    {"last90DaysButton", RadioButton, kLast90DaysButton, kPeriodFrame, "最近 90 天", 240, 300, 1800, 300, 1,
-     0, 1},
-    {"last30DaysButton", RadioButton, kLast30DaysButton, kPeriodFrame, "最近 30 天", 240, 660, 1800, 300, 2},
-    {"last180DaysButton", RadioButton, kLast180DaysButton, kPeriodFrame, "最近 180 天", 240, 1020, 1800, 300,
-     3},
-    {"sinceDateButton", RadioButton, kSinceDateButton, kPeriodFrame, "自某日起", 240, 1380, 1320, 300, 4},
+    {"days90Button", RadioButton, kDays90Button, kPeriodFrame, "最近 90 天", 240, 300, 1800, 300, 1, 0, 1},
+    {"days30Button", RadioButton, kDays30Button, kPeriodFrame, "最近 30 天", 240, 660, 1800, 300, 2},
+    {"days180Button", RadioButton, kDays180Button, kPeriodFrame, "最近 180 天", 240, 1020, 1800, 300, 3},
+    {"sinceButton", RadioButton, kSinceButton, kPeriodFrame, "自某日起", 240, 1380, 1320, 300, 4},
     {"sinceLabel", Label, kSinceLabel, kPeriodFrame, "日期(&D)", 1620, 1410, 660, 255, 5},
     {"sinceBox", TextBox, kSinceBox, kPeriodFrame, "", 2340, 1350, 1680, 375, 5},
     {"makeButton", PushButton, kMakeButton, 0, "生成(&G)", 1800, 2220, 1200, 420, 6, kDefaultButton},

@@ -9,10 +9,10 @@ extern const WindowDefinition kSummaryWindow;
 namespace summary_window {
 
 inline constexpr int kPeriodFrame = 1501;
-inline constexpr int kLast90DaysButton = 1502;  // chosen when the window opens
-inline constexpr int kLast30DaysButton = 1503;
-inline constexpr int kLast180DaysButton = 1504;
-inline constexpr int kSinceDateButton = 1505;
+inline constexpr int kDays90Button = 1502;  // chosen when the window opens
+inline constexpr int kDays30Button = 1503;
+inline constexpr int kDays180Button = 1504;
+inline constexpr int kSinceButton = 1505;
 inline constexpr int kSinceLabel = 1506;
 inline constexpr int kSinceBox = 1507;  // enabled while 自某日起 is chosen
 inline constexpr int kMakeButton = 1508;

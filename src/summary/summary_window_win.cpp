@@ -16,10 +16,10 @@ using namespace summary_window;
 
 namespace {
 
-constexpr std::pair<int, SummaryPeriod> kPeriodButtons[] = {{kLast90DaysButton, SummaryPeriod::Last90Days},
-                                                            {kLast30DaysButton, SummaryPeriod::Last30Days},
-                                                            {kLast180DaysButton, SummaryPeriod::Last180Days},
-                                                            {kSinceDateButton, SummaryPeriod::SinceDate}};
+constexpr std::pair<int, SummaryPeriod> kPeriodButtons[] = {{kDays90Button, SummaryPeriod::Last90Days},
+                                                            {kDays30Button, SummaryPeriod::Last30Days},
+                                                            {kDays180Button, SummaryPeriod::Last180Days},
+                                                            {kSinceButton, SummaryPeriod::SinceDate}};
 
 constexpr std::string_view kNothingWritten = "\n\n没有生成就诊摘要。";
 
@@ -103,7 +103,7 @@ void SummaryWindow::OnCommand(int id, int notification, HWND control) {
   if (id == kMakeButton) return Make();
   if (id == kCancelButton) return Unload();
   for (const auto& [button, period] : kPeriodButtons)
-    if (id == button) EnableWindow(Control(kSinceBox), CheckValue(kSinceDateButton) == BST_CHECKED);
+    if (id == button) EnableWindow(Control(kSinceBox), CheckValue(kSinceButton) == BST_CHECKED);
 }
 
 }  // namespace quorvane

@@ -62,7 +62,7 @@ TEST_F(Summary, MakeWritesTheLast90DaysIntoDocumentsAndHandsThePageToTheShell) {
   Send(Control(diary, diary_window::kVisitSummaryButton), BM_CLICK);  // brings the same window forward
   EXPECT_EQ(FindWindowExW(nullptr, window, L"QuorvaneSummaryWindow", nullptr), nullptr);
   EXPECT_EQ(GetWindow(window, GW_OWNER), diary);
-  EXPECT_EQ(CheckState(window, summary_window::kLast90DaysButton), BST_CHECKED);
+  EXPECT_EQ(CheckState(window, summary_window::kDays90Button), BST_CHECKED);
   WaitFor([&] { return GetForegroundWindow() == window; }, "the window in front");
   PostKey(Focus(window), VK_RETURN);  // 生成 is the default button
   WaitFor([&] { return !IsWindow(window) && !ShellLog().empty(); }, "the page handed to the shell");
@@ -79,7 +79,7 @@ TEST_F(Summary, MakeWritesTheLast90DaysIntoDocumentsAndHandsThePageToTheShell) {
 TEST_F(Summary, AFutureStartIsRefusedAndEscCloses) {
   const HWND window = Open();
   EXPECT_FALSE(IsWindowEnabled(Control(window, summary_window::kSinceBox)));
-  Click(window, summary_window::kSinceDateButton);
+  Click(window, summary_window::kSinceButton);
   WaitFor([&] { return IsWindowEnabled(Control(window, summary_window::kSinceBox)); }, "the date box");
   SetText(window, summary_window::kSinceBox, DaysAgo(-1));
   Click(window, summary_window::kMakeButton);

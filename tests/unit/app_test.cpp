@@ -69,7 +69,7 @@ TEST(WindowDefinition, CreatesControlsInTabIndexOrderEachLabelBeforeItsBoxContai
        "*previousMonthButton *nextMonthButton month *calendar legend day noteLabel *noteBox *takenButton "
        "*missedButton *clearButton *exportButton summary *visitSummaryButton"},
       {kSummaryWindow,
-       "periodFrame *last90DaysButton last30DaysButton last180DaysButton sinceDateButton sinceLabel "
+       "periodFrame *days90Button days30Button days180Button sinceButton sinceLabel "
        "*sinceBox "
        "*makeButton *cancelButton"}};
   for (const auto& [window, expected] : cases) {
