@@ -68,6 +68,7 @@ TEST_F(Summary, MakeWritesTheLast90DaysIntoDocumentsAndHandsThePageToTheShell) {
   WaitFor([&] { return !IsWindow(window) && !ShellLog().empty(); }, "the page handed to the shell");
   EXPECT_EQ(ShellLog(), std::vector<std::string>{Utf8(Page().wstring())});
   const std::string page = ReadBytes(Page()).value_or("");
+  EXPECT_NE(page.find("统计期间：" + DaysAgo(89) + " 至 " + DaysAgo(0) + "（90 天）"), std::string::npos);
   // Dose days, taken, missed, unrecorded, the share taken.
   EXPECT_NE(page.find("<tr class=\"total\"><td>合计</td><td class=\"n\">4</td><td class=\"n\">2</td><td "
                       "class=\"n\">1</td><td class=\"n\">1</td><td class=\"n\">50%</td></tr>"),
@@ -76,7 +77,7 @@ TEST_F(Summary, MakeWritesTheLast90DaysIntoDocumentsAndHandsThePageToTheShell) {
   EXPECT_NE(page.find("感冒了"), std::string::npos);
 }
 
-TEST_F(Summary, AFutureStartIsRefusedAndEscCloses) {
+TEST_F(Summary, AStartAfterTodayIsRefusedAndOneBeforeIsTaken) {
   const HWND window = Open();
   EXPECT_FALSE(IsWindowEnabled(Control(window, summary_window::kSinceBox)));
   Click(window, summary_window::kSinceButton);
@@ -85,16 +86,21 @@ TEST_F(Summary, AFutureStartIsRefusedAndEscCloses) {
   Click(window, summary_window::kMakeButton);
   EXPECT_EQ(q.AnswerBox(), "开始日期“" + DaysAgo(-1) + "”在今天之后，请填写今天或更早的日期。");
   EXPECT_TRUE(NothingWritten());
-  PostKey(window, VK_ESCAPE);
-  WaitFor([&] { return !IsWindow(window); }, "Esc to close the window");
+  SetText(window, summary_window::kSinceBox, DaysAgo(2));
+  Click(window, summary_window::kMakeButton);
+  WaitFor([&] { return !ShellLog().empty(); }, "the page handed to the shell");
+  EXPECT_NE(ReadBytes(Page()).value_or("").find("（3 天）"), std::string::npos);
 }
 
-TEST_F(Summary, ADiaryThatCannotBeReadIsNamedAndNothingIsWritten) {
+TEST_F(Summary, ADiaryThatCannotBeReadIsNamedNothingIsWrittenAndEscCloses) {
   const fs::path file = RecordFolder() / L"doselog.csv";
   const auto held = HoldFile(file, GENERIC_READ, 0);
-  Click(Open(), summary_window::kMakeButton);
+  const HWND window = Open();
+  Click(window, summary_window::kMakeButton);
   EXPECT_EQ(q.AnswerBox().rfind("无法读取用药记录文件“" + Utf8(file.wstring()) + "”：", 0), 0u);
   EXPECT_TRUE(NothingWritten());
+  PostKey(window, VK_ESCAPE);
+  WaitFor([&] { return !IsWindow(window); }, "Esc to close the window");
 }
 
 }  // namespace
