@@ -60,7 +60,10 @@ TEST_F(Diary, ARowItCannotReadIsReportedAndKept) {
   const HWND window = Open();
   EXPECT_NE(q.AnswerBox().find("doselog.csv”中有 1 行无法读取"), std::string::npos);
   Click(window, diary_window::kMissedButton);
-  WaitForFile(kHeader + "2026-02-30,taken,强的松,6,,x\r\n" + Today() + ",missed,");
+  // The day's line says when the file is written: reading it meanwhile would
+  // make the program's rename over it fail.
+  WaitFor([&] { return Text(window, diary_window::kDay).find("漏服") != std::string::npos; }, "漏服 stored");
+  EXPECT_EQ(File().rfind(kHeader + "2026-02-30,taken,强的松,6,,x\r\n" + Today() + ",missed,", 0), 0u);
 }
 
 TEST_F(Diary, AFolderThatCannotBeMadeIsReportedAndNothingShowsAsStored) {
