@@ -1,5 +1,10 @@
 #include "summary/summary_window_win.h"
 
+#include <optional>
+#include <string>
+#include <utility>
+#include <vector>
+
 #include "base/message_boxes_win.h"
 #include "base/program_folder_win.h"
 #include "base/resource_bytes_win.h"
