@@ -61,11 +61,7 @@ int Application::Run() {
 
   MSG message;
   while (GetMessageW(&message, nullptr, 0, 0) > 0) {
-    Form* forms[] = {&main_, &tips_, &options_, &diary_, &selfCheck_};
-    bool handled = false;
-    for (Form* form : forms)
-      if (!handled) handled = form->PreTranslateMessage(message);
-    if (handled) continue;
+    if (Form::PreTranslateForAnyForm(message)) continue;
     TranslateMessage(&message);
     DispatchMessageW(&message);
   }

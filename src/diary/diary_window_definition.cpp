@@ -8,11 +8,11 @@ using namespace diary_window;
 
 // The month with its two buttons on top, the calendar, a legend and the
 // selected day in words; the note and the three buttons that log it; the
-// month's summary and "导出"; under them the weekly self-check's button and
-// the trend of its totals, in a line and in words. Tab goes as they are
-// read: the month's buttons, the calendar, the note, the buttons, "导出",
-// "自评". The legend and the two status buttons are captioned at load, from
-// the status words.
+// month's summary and "导出"; under them the weekly self-check's button,
+// "就诊摘要" and the trend of the self-check totals, in a line and in words.
+// Tab goes as they are read: the month's buttons, the calendar, the note,
+// the buttons, "导出", "自评", "就诊摘要". The legend and the two status
+// buttons are captioned at load, from the status words.
 constexpr ControlDefinition kControls[] = {
     // name, kind, id, container (0: the window), caption, left, top, width, height, tab index, flags, value
     {"previousMonthButton", PushButton, kPreviousMonthButton, 0, "上月(&P)", 120, 120, 1050, 375, 0},
@@ -29,6 +29,7 @@ constexpr ControlDefinition kControls[] = {
     {"exportButton", PushButton, kExportButton, 0, "导出(&E)…", 5280, 6180, 1200, 420, 11},
     {"summary", Label, kSummary, 0, "", 120, 6780, 6360, 255, 12},
     {"selfCheckButton", PushButton, kSelfCheckButton, 0, "自评(&W)…", 120, 7140, 1200, 420, 13},
+    {"visitSummaryButton", PushButton, kVisitSummaryButton, 0, "就诊摘要(&V)…", 1440, 7140, 1500, 420, 14},
     {"trendChart", LineChart, kTrendChart, 0, "", 120, 7680, 4080, 1080, 15},
     {"trend", Label, kTrend, 0, "", 4320, 7680, 2160, 1080, 16},
 };

@@ -21,9 +21,10 @@ inline constexpr int kMissedButton = 1310;
 inline constexpr int kClearButton = 1311;
 inline constexpr int kExportButton = 1312;
 inline constexpr int kSummary = 1313;
-inline constexpr int kSelfCheckButton = 1320;
-inline constexpr int kTrendChart = 1321;  // the self-check totals; named by the words beside it
-inline constexpr int kTrend = 1322;       // the latest self-check in words
+inline constexpr int kSelfCheckButton = 1314;
+inline constexpr int kVisitSummaryButton = 1315;
+inline constexpr int kTrendChart = 1316;  // the self-check totals; named by the words beside it
+inline constexpr int kTrend = 1317;       // the latest self-check in words
 
 }  // namespace diary_window
 }  // namespace quorvane

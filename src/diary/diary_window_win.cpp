@@ -219,6 +219,8 @@ void DiaryWindow::OnCommand(int id, int notification, HWND control) {
       return Export();
     case kSelfCheckButton:
       return selfCheck_.OpenSelfCheck();
+    case kVisitSummaryButton:
+      return summary_.Open(Handle());
   }
 }
 

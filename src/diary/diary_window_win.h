@@ -1,10 +1,12 @@
 #pragma once
 // "用药记录": a month calendar of the dose diary, logging the selected day
-// as taken or missed, and exporting the diary as CSV.
+// as taken or missed, exporting the diary as CSV, and "就诊摘要", the window
+// it owns.
 #include "base/file_system_win.h"
 #include "base/local_clock_win.h"
 #include "diary/diary.h"
 #include "regimen/regimen_source.h"
+#include "summary/summary_window_win.h"
 #include "ui/form_win.h"
 #include "ui/line_chart_win.h"
 
@@ -64,6 +66,7 @@ class DiaryWindow : public Form {
   FileError loadError_;
   CivilDate selected_;
   int shownYear_ = 1970, shownMonth_ = 1;
+  SummaryWindow summary_{regimen_};
 };
 
 }  // namespace quorvane

@@ -3,26 +3,13 @@
 #include "base/file_system_win.h"
 #include "base/message_boxes_win.h"
 #include "base/program_folder_win.h"
+#include "base/resource_bytes_win.h"
 #include "commands/shell_opener_win.h"
 
 namespace quorvane {
-namespace {
-
-std::string_view GuideBytes(int resourceId) {
-  const HMODULE module = GetModuleHandleW(nullptr);
-  HRSRC found = FindResourceExW(module, L"CUSTOM", MAKEINTRESOURCEW(resourceId),
-                                MAKELANGID(LANG_CHINESE, SUBLANG_CHINESE_SIMPLIFIED));
-  if (!found) return {};
-  HGLOBAL loaded = LoadResource(module, found);
-  const void* data = loaded ? LockResource(loaded) : nullptr;
-  if (!data) return {};
-  return {static_cast<const char*>(data), SizeofResource(module, found)};
-}
-
-}  // namespace
 
 void OpenGuide(const GuideDocument& guide, HWND window) {
-  const std::string_view bytes = GuideBytes(guide.resourceId);
+  const std::string_view bytes = CustomResource(guide.resourceId);
   WindowMessageBoxes boxes(window);
   if (bytes.empty()) {
     boxes.Show("程序文件已损坏，找不到指南文档，请重新安装 Quorvane。");

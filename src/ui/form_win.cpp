@@ -229,6 +229,12 @@ bool Form::PreTranslateMessage(MSG& message) {
   return IsDialogMessageW(window_, &message) != FALSE;
 }
 
+bool Form::PreTranslateForAnyForm(MSG& message) {
+  for (Form* form : g_loadedForms)
+    if (form->PreTranslateMessage(message)) return true;
+  return false;
+}
+
 void Form::SetCaption(int id, const std::wstring& text) {
   if (HWND control = Control(id)) SetWindowTextW(control, text.c_str());
 }

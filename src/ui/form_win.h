@@ -34,6 +34,9 @@ class Form {
 
   // Routes keyboard messages of this window to the dialog manager.
   bool PreTranslateMessage(MSG& message);
+  // The same for whichever loaded form the message is for, windows that
+  // another window owns and opens included.
+  static bool PreTranslateForAnyForm(MSG& message);
 
   // Called whenever any form is destroyed; lets the program end with its
   // last window.

@@ -140,7 +140,8 @@ TEST_F(Accessibility, TheKeyboardGoesThroughTheDiaryInReadingOrderAndEscClosesEa
   for (const int id :
        {diary_window::kNoteBox, diary_window::kTakenButton, diary_window::kMissedButton,
         diary_window::kClearButton, diary_window::kExportButton, diary_window::kSelfCheckButton,
-        diary_window::kPreviousMonthButton, diary_window::kNextMonthButton, diary_window::kCalendar}) {
+        diary_window::kVisitSummaryButton, diary_window::kPreviousMonthButton, diary_window::kNextMonthButton,
+        diary_window::kCalendar}) {
     PostKey(Focus(diary), VK_TAB);
     WaitFor([&] { return Focus(diary) == Control(diary, id); }, "Tab to control " + std::to_string(id));
   }
@@ -243,6 +244,8 @@ TEST_F(Accessibility, EveryWindowAndEachOfItsControlsLiesInsideTheWorkArea) {
   q.Choose(WM_LBUTTONUP, "用药记录", [&] { return (diary = q.Window(L"QuorvaneDiaryWindow")); });
   Click(diary, diary_window::kSelfCheckButton);
   const HWND selfCheck = q.WaitForWindow(L"QuorvaneSelfCheckWindow");
+  Click(diary, diary_window::kVisitSummaryButton);
+  const HWND summary = q.WaitForWindow(L"QuorvaneSummaryWindow");
   q.Choose(WM_RBUTTONUP, "找病友", [&] { return (options = q.Window(L"QuorvaneOptionsWindow")); });
   RECT work{};
   SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
@@ -251,7 +254,7 @@ TEST_F(Accessibility, EveryWindowAndEachOfItsControlsLiesInsideTheWorkArea) {
     GetWindowRect(window, &rect);
     return IntersectRect(&both, &rect, &area) && EqualRect(&both, &rect);
   };
-  for (const HWND window : {main, tips, diary, options, selfCheck}) {
+  for (const HWND window : {main, tips, diary, options, selfCheck, summary}) {
     EXPECT_TRUE(inside(window, work)) << Text(window);
     for (HWND child = nullptr; (child = FindWindowExW(window, child, nullptr, nullptr));) {
       const int id = GetDlgCtrlID(child);

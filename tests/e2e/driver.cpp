@@ -3,6 +3,7 @@
 #include <winsock2.h>
 
 #include <shellapi.h>
+#include <shlobj.h>
 
 #include <gtest/gtest.h>
 #include <process.h>
@@ -100,6 +101,13 @@ std::shared_ptr<void> HoldFile(const fs::path& file, DWORD access, DWORD sharing
   HANDLE handle = CreateFileW(file.c_str(), access, sharing, nullptr, OPEN_EXISTING, 0, nullptr);
   if (handle == INVALID_HANDLE_VALUE) throw std::runtime_error("cannot open " + file.string());
   return {handle, CloseHandle};
+}
+
+fs::path Documents() {
+  wchar_t folder[MAX_PATH] = {};
+  if (FAILED(SHGetFolderPathW(nullptr, CSIDL_PERSONAL, nullptr, 0, folder)))
+    throw std::runtime_error("no Documents folder");
+  return folder;
 }
 
 fs::path Asset(const std::string& name) { return FromEnvironment("QUORVANE_ASSETS_DIR") / name; }

@@ -16,6 +16,7 @@
 #include "app/main_window_definition.h"
 #include "diary/diary_window_definition.h"
 #include "options/options_dialog_definition.h"
+#include "summary/summary_window_definition.h"
 #include "tips/tip_window_definition.h"
 #include "tray/tray_message.h"
 
@@ -26,6 +27,7 @@ namespace main_window = quorvane::main_window;
 namespace tip_window = quorvane::tip_window;
 namespace options_dialog = quorvane::options_dialog;
 namespace diary_window = quorvane::diary_window;
+namespace summary_window = quorvane::summary_window;
 using namespace std::chrono_literals;
 
 // Long enough for a slow machine; a healthy run needs a fraction of it.
@@ -45,6 +47,8 @@ void WriteBytes(const fs::path& file, const std::string& bytes);
 std::shared_ptr<void> HoldFile(const fs::path& file, DWORD access, DWORD sharing);
 // %APPDATA%\Quorvane, where the diary, the self-checks and the settings live.
 fs::path RecordFolder();
+// The user's Documents folder in the prefix, the program's as well.
+fs::path Documents();
 // A built guide document or other generated asset, as the build made it.
 fs::path Asset(const std::string& name);
 

@@ -14,7 +14,7 @@
 set -u
 mode=$1 dir=$(mkdir -p "$2" && cd "$2" && pwd)
 shift 2
-readonly template_version=2
+readonly template_version=3
 wine=wine wineserver=wineserver
 [ -x /usr/lib/wine/wine64 ] && wine=/usr/lib/wine/wine64
 [ -x /usr/lib/wine/wineserver64 ] && wineserver=/usr/lib/wine/wineserver64
@@ -27,6 +27,16 @@ export WINEPREFIX=$dir/run/prefix
 # Wine takes its ANSI code page (936) from the locale; given to Wine only.
 chinese=(env "LOCPATH=$dir/locale" LC_ALL=zh_CN.UTF-8)
 
+# Wine links the user's Documents (and Desktop, Downloads...) to the host's
+# home; the program writes there, so each prefix gets folders of its own.
+own_documents() {
+  local link
+  for link in "$1"/drive_c/users/*/*; do
+    [ -L "$link" ] || continue
+    rm "$link" && mkdir "$link" || return 1
+  done
+}
+
 make_template() {
   local recorder=$1 template=$dir/template
   rm -rf "$template" "$dir/locale"
@@ -36,8 +46,8 @@ make_template() {
   local command
   command="\\\"Z:$(printf '%s' "$recorder" | sed 's|/|\\\\|g')\\\" \\\"%1\\\""
   # Managed=N: no 2 s wait for a window manager on each hidden window. The
-  # shell's "open" of web addresses and help files goes to the recorder;
-  # Wine reads these classes from HKLM only.
+  # shell's "open" of web addresses, help files and web pages goes to the
+  # recorder; Wine reads these classes from HKLM only.
   cat >"$dir/template.reg" <<REG
 REGEDIT4
 
@@ -51,12 +61,17 @@ REGEDIT4
 @="chm.file"
 [HKEY_LOCAL_MACHINE\\Software\\Classes\\chm.file\\shell\\open\\command]
 @="$command"
+[HKEY_LOCAL_MACHINE\\Software\\Classes\\.html]
+@="htmlfile"
+[HKEY_LOCAL_MACHINE\\Software\\Classes\\htmlfile\\shell\\open\\command]
+@="$command"
 REG
   (
     export WINEPREFIX=$template
     unset DISPLAY
     "${chinese[@]}" "$wine" wineboot -i >/dev/null 2>&1 &&
       cp /usr/share/wine/fonts/marlett.ttf "$template/drive_c/windows/Fonts/" &&
+      own_documents "$template" &&
       "${chinese[@]}" "$wine" regedit /S "Z:${dir//\//\\}\\template.reg" >/dev/null 2>&1 &&
       timeout 60 "$wineserver" -w  # the registry reaches the disk when the server ends
   ) || { echo "could not make the Wine prefix $template" >&2; return 1; }

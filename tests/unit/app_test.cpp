@@ -8,6 +8,7 @@
 #include "fakes.h"
 #include "options/options_dialog_definition.h"
 #include "selfcheck/selfcheck_window_definition.h"
+#include "summary/summary_window_definition.h"
 #include "tips/tip_window_definition.h"
 #include "tray/tray_state.h"
 
@@ -69,14 +70,17 @@ TEST(WindowDefinition, CreatesControlsInTabIndexOrderEachLabelBeforeItsBoxContai
        "*okButton *cancelButton *applyButton page1 page2 page3 sample2Frame sample3Frame sample4Frame"},
       {kDiaryWindow,
        "*previousMonthButton *nextMonthButton month *calendar legend day noteLabel *noteBox *takenButton "
-       "*missedButton *clearButton *exportButton summary *selfCheckButton trendChart trend"},
+       "*missedButton *clearButton *exportButton summary *selfCheckButton *visitSummaryButton trendChart "
+       "trend"},
       {kSelfCheckWindow,
        "attribution recall talking *answer answer answer answer chewing *answer answer answer answer "
        "swallowing *answer answer answer answer breathing *answer answer answer answer grooming *answer "
-       "answer "
-       "answer answer rising *answer answer answer answer double_vision *answer answer answer answer "
+       "answer answer answer rising *answer answer answer answer double_vision *answer answer answer answer "
        "eyelid_droop *answer answer answer answer noteLabel *noteBox *reminderCheck *saveButton "
-       "*cancelButton"}};
+       "*cancelButton"},
+      {kSummaryWindow,
+       "periodFrame *days90Button days30Button days180Button sinceButton sinceLabel *sinceBox "
+       "*makeButton *cancelButton"}};
   for (const auto& [window, expected] : cases) {
     std::string order;
     for (const PlacedControl& placed : CreationOrder(window))

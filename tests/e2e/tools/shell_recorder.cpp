@@ -1,6 +1,6 @@
 // quorvane_shellrecorder.exe: the test prefix's "open" command for http,
-// https and .chm. It appends its argument, as a UTF-8 line, to the file
-// named by QUORVANE_SHELL_LOG instead of opening anything.
+// https, .chm and .html. It appends its argument, as a UTF-8 line, to the
+// file named by QUORVANE_SHELL_LOG instead of opening anything.
 #include <windows.h>
 
 #include <shellapi.h>
