@@ -3,7 +3,7 @@ enable_language(RC)
 
 add_executable(Quorvane WIN32 ${quorvane_win_sources} ${PROJECT_SOURCE_DIR}/resources/quorvane.rc)
 add_dependencies(Quorvane quorvane_assets)
-target_link_libraries(Quorvane PRIVATE quorvane_core comctl32 shell32 ole32 user32 gdi32 advapi32 wininet)
+target_link_libraries(Quorvane PRIVATE quorvane_core comctl32 shell32 user32 gdi32 advapi32)
 target_compile_definitions(quorvane_core PUBLIC UNICODE _UNICODE WIN32_LEAN_AND_MEAN NOMINMAX
                            _WIN32_WINNT=0x0A00 WINVER=0x0A00)
 # The resource script finds the generated icons and guides in the assets

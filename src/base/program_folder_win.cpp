@@ -5,6 +5,7 @@
 #include <shlobj.h>
 
 #include "base/file_system_win.h"
+#include "base/shell_com_win.h"
 #include "base/text_win.h"
 
 namespace quorvane {
@@ -30,6 +31,7 @@ std::wstring ProgramFolder() {
 DataFolders CurrentDataFolders() {
   // SHGetFolderPathW rather than its successor: it is there on Windows 7.
   wchar_t local[MAX_PATH] = L"";
+  PrepareComForShell();
   SHGetFolderPathW(nullptr, CSIDL_LOCAL_APPDATA, nullptr, SHGFP_TYPE_CURRENT, local);
   WindowsFileSystem files;
   return ChooseDataFolders(Narrow(ProgramFolder()), Narrow(std::wstring(local) + L"\\Quorvane"), files);

@@ -6,6 +6,8 @@
 #include <algorithm>
 
 #include "base/message_boxes_win.h"
+#include "base/shell_com_win.h"
+#include "base/system_library_win.h"
 #include "base/text_win.h"
 #include "diary/diary_month.h"
 #include "ui/application_icon_win.h"
@@ -21,6 +23,7 @@ constexpr int kLoggingControls[] = {ids::kDiaryNote, ids::kDiaryTaken, ids::kDia
 
 std::wstring KnownFolder(int csidl) {
   wchar_t path[MAX_PATH] = {};
+  PrepareComForShell();
   // The CSIDL call serves every Windows the program runs on; nothing here
   // needs the newer known-folder API.
   if (FAILED(SHGetFolderPathW(nullptr, csidl, nullptr, SHGFP_TYPE_CURRENT, path))) return {};
@@ -54,15 +57,9 @@ DayGridCell CellFor(const DayMark& mark, const CivilDate& selected) {
 // need it.
 bool SaveFileName(OPENFILENAMEW& dialog) {
   using GetSaveFileNameFn = BOOL(WINAPI*)(LPOPENFILENAMEW);
-  static const GetSaveFileNameFn getSaveFileName = [] {
-    wchar_t system[MAX_PATH] = {};
-    const UINT length = GetSystemDirectoryW(system, MAX_PATH);
-    if (length == 0 || length >= MAX_PATH) return GetSaveFileNameFn{};
-    HMODULE library = LoadLibraryW((std::wstring(system, length) + L"\\comdlg32.dll").c_str());
-    return library ? reinterpret_cast<GetSaveFileNameFn>(
-                         reinterpret_cast<void*>(GetProcAddress(library, "GetSaveFileNameW")))
-                   : GetSaveFileNameFn{};
-  }();
+  static const auto getSaveFileName =
+      LibraryFunction<GetSaveFileNameFn>(LoadSystemLibrary(L"comdlg32.dll"), "GetSaveFileNameW");
+  PrepareComForShell();
   return getSaveFileName && getSaveFileName(&dialog);
 }
 
