@@ -27,7 +27,7 @@ void Application::CloseSecondaryWindows() {
 }
 
 int Application::Run() {
-  main_.Load();  // runs the start-up sequence while the window is hidden
+  main_.Start();
   if (!main_.IsLoaded()) return 1;
   main_.ShowAfterStartup();
 

@@ -1,5 +1,7 @@
 #include "app/main_window_win.h"
 
+#include <commctrl.h>
+
 #include "app/single_instance_win.h"
 #include "app/startup.h"
 #include "base/local_clock_win.h"
@@ -11,8 +13,8 @@
 #include "commands/web_links.h"
 #include "guides/guide_resources_win.h"
 #include "regimen/regimen_editing.h"
-#include "ui/control_ids.h"
 #include "ui/application_icon_win.h"
+#include "ui/control_ids.h"
 #include "ui/dpi_win.h"
 #include "ui/window_definitions.h"
 
@@ -28,7 +30,10 @@ HMENU BuildPopup(const MenuDefinition& definition) {
 
 }  // namespace
 
-MainWindow::MainWindow(AppWindows& app) : Form(kMainWindow), app_(app) {
+MainWindow::MainWindow(AppWindows& app) : Form(kMainWindow), app_(app) {}
+
+void MainWindow::LoadForTray() {
+  if (IsLoaded() || unloaded_) return;
   // The window owns two menus that are never shown as a menu bar; the tray
   // pops them up.
   menuBar_.Reset(CreateMenu());
@@ -36,6 +41,16 @@ MainWindow::MainWindow(AppWindows& app) : Form(kMainWindow), app_(app) {
     AppendMenuW(menuBar_.Get(), MF_POPUP, reinterpret_cast<UINT_PTR>(BuildPopup(*menu)),
                 Widen(menu->caption).c_str());
   LoadIcons(DpiForSystem());
+  LoadWithoutControls();
+}
+
+void MainWindow::LoadControls() {
+  LoadForTray();
+  if (!IsLoaded() || HasControls()) return;
+  const INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_STANDARD_CLASSES};
+  InitCommonControlsEx(&controls);
+  Load();
+  SetControls(values_);
 }
 
 void MainWindow::LoadIcons(UINT dpi) {
@@ -64,13 +79,14 @@ HMENU MainWindow::MenuByName(std::string_view name) const {
   return nullptr;
 }
 
-void MainWindow::OnLoad() {
+void MainWindow::Start() {
   LocalClock clock;
   SystemAnsiCodec ansi;
   WindowMessageBoxes boxes;
   starting_ = true;
   RunStartup(*this, {store_, ansi, boxes, clock, Narrow(ProgramPath())});
   starting_ = false;
+  LoadControls();
   dayWatch_.Start();
 }
 
@@ -81,6 +97,7 @@ void MainWindow::ShowAfterStartup() {
 }
 
 RegimenValues MainWindow::Controls() const {
+  if (!HasControls()) return values_;
   RegimenValues values;
   values.drugName = Narrow(WindowText(Control(ids::kDrugName)));
   values.startDate = Narrow(WindowText(Control(ids::kStartDate)));
@@ -92,6 +109,10 @@ RegimenValues MainWindow::Controls() const {
 }
 
 void MainWindow::SetControls(const RegimenValues& values) {
+  if (!HasControls()) {
+    values_ = values;
+    return;
+  }
   SetCaption(ids::kDrugName, Widen(values.drugName));
   SetCaption(ids::kStartDate, Widen(values.startDate));
   SetCaption(ids::kDose, Widen(values.dose));
@@ -100,7 +121,10 @@ void MainWindow::SetControls(const RegimenValues& values) {
   SetCheckValue(ids::kTipsAtStartup, values.tipsAtStartup);
 }
 
-void MainWindow::AddTrayIcon() { quorvane::AddTrayIcon(*this); }
+void MainWindow::AddTrayIcon() {
+  LoadForTray();
+  quorvane::AddTrayIcon(*this);
+}
 void MainWindow::SetTrayTip(std::string_view tip) { quorvane::SetTrayTip(tip); }
 void MainWindow::OpenTipWindow() { app_.OpenTipWindow(false); }
 
@@ -144,7 +168,10 @@ void MainWindow::ShowFromTray() {
   ShowModeless();
 }
 
-void MainWindow::OnDestroyed() { LeaveTheOnlyCopy(); }
+void MainWindow::OnDestroyed() {
+  unloaded_ = true;
+  LeaveTheOnlyCopy();
+}
 
 LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   if (message == ShowMainWindowMessage()) {

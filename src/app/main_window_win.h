@@ -3,6 +3,7 @@
 #include "app/app_windows.h"
 #include "app/day_watch_win.h"
 #include "app/main_window_host.h"
+#include "app/main_window_values.h"
 #include "regimen/store_win.h"
 #include "tray/tray_icon_win.h"
 #include "ui/form_win.h"
@@ -13,6 +14,10 @@ class MainWindow : public Form, public MainWindowHost, public TrayOwner {
  public:
   explicit MainWindow(AppWindows& app);
 
+  // Runs the start-up sequence. Each thing the user sees comes with only
+  // what it needs before it: the reminder with none of the window, the tray
+  // icon with the hidden window alone, the controls last.
+  void Start();
   // Shows the window centred and active once start-up is done.
   void ShowAfterStartup();
 
@@ -34,7 +39,6 @@ class MainWindow : public Form, public MainWindowHost, public TrayOwner {
   DWORD Style() const override { return WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU; }
   HICON Icon() const override { return bigIcon_.Get(); }
   HICON SmallIcon() const override { return smallIcon_.Get(); }
-  void OnLoad() override;
   void OnCommand(int id, int notification, HWND control) override;
   void OnClose() override;
   void OnActivate(bool active, HWND other) override;
@@ -42,12 +46,18 @@ class MainWindow : public Form, public MainWindowHost, public TrayOwner {
   LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
  private:
+  // Makes the hidden window, without its controls, and its menus.
+  void LoadForTray();
+  // Adds the controls, showing the values start-up gave them.
+  void LoadControls();
   void SaveRecord();
   // Brings the window back as "基本设置" does.
   void ShowFromTray();
 
   AppWindows& app_;
   RegistryStore store_;
+  // The controls' values while the controls do not exist yet.
+  RegimenValues values_ = MainWindowDesignValues();
   UniqueMenu menuBar_;
   // The application icon at the window's DPI, for the window and the tray.
   void LoadIcons(UINT dpi);
@@ -56,6 +66,7 @@ class MainWindow : public Form, public MainWindowHost, public TrayOwner {
   UniqueIcon smallIcon_;
   UINT iconDpi_ = 0;
   bool starting_ = false;
+  bool unloaded_ = false;  // gone for good: the program is ending
   // The installer and the uninstaller send this to end a running copy.
   const UINT exitMessage_ = RegisterWindowMessageW(L"Quorvane.Exit");
   DayWatch dayWatch_{*this};

@@ -81,15 +81,16 @@ std::wstring AskExportPath(HWND owner) {
 
 }  // namespace
 
-DiaryWindow::DiaryWindow(const MainWindowHost& regimen)
-    : Form(kDiaryWindow),
-      regimen_(regimen),
-      bigIcon_(LoadApplicationIcon(SystemMetricForDpi(SM_CXICON, DpiForSystem()))),
-      smallIcon_(LoadApplicationIcon(SystemMetricForDpi(SM_CXSMICON, DpiForSystem()))),
-      diary_(files_, DiaryPath()) {}
+DiaryWindow::DiaryWindow(const MainWindowHost& regimen) : Form(kDiaryWindow), regimen_(regimen) {}
 
 void DiaryWindow::Open() {
   const bool opening = !IsLoaded();
+  // Found at the first opening, not at start: a start shows nothing of it.
+  if (!diary_) {
+    bigIcon_.Reset(LoadApplicationIcon(SystemMetricForDpi(SM_CXICON, DpiForSystem())));
+    smallIcon_.Reset(LoadApplicationIcon(SystemMetricForDpi(SM_CXSMICON, DpiForSystem())));
+    diary_.emplace(files_, DiaryPath());
+  }
   Load();
   ShowModeless();
   if (opening) ReportLoadProblems();
@@ -97,28 +98,28 @@ void DiaryWindow::Open() {
 
 void DiaryWindow::OnLoad() {
   loadError_ = {};
-  loaded_ = diary_.Load(&loadError_);
+  loaded_ = diary_->Load(&loadError_);
   Select(clock_.Today());
 }
 
 void DiaryWindow::ReportLoadProblems() {
   if (!loaded_)
-    Report("无法读取用药记录文件“" + diary_.Path() + "”：" + loadError_.description);
-  else if (diary_.UnreadableRows() > 0)
-    Report("用药记录文件“" + diary_.Path() + "”中有 " + std::to_string(diary_.UnreadableRows()) +
+    Report("无法读取用药记录文件“" + diary_->Path() + "”：" + loadError_.description);
+  else if (diary_->UnreadableRows() > 0)
+    Report("用药记录文件“" + diary_->Path() + "”中有 " + std::to_string(diary_->UnreadableRows()) +
            " 行无法读取，这些行已原样保留在文件中。");
 }
 
 void DiaryWindow::Report(std::string_view text) { WindowMessageBoxes(Handle()).Show(text); }
 
 void DiaryWindow::ReportWriteFailure(const FileError& error) {
-  Report("无法保存用药记录文件“" + diary_.Path() + "”：" + error.description);
+  Report("无法保存用药记录文件“" + diary_->Path() + "”：" + error.description);
 }
 
 void DiaryWindow::Select(const CivilDate& day) {
   selected_ = day;
   shownYear_ = day.year, shownMonth_ = day.month;
-  const DiaryEntry* entry = diary_.Find(day);
+  const DiaryEntry* entry = diary_->Find(day);
   SetCaption(ids::kDiaryNote, entry ? Widen(entry->note) : std::wstring());
   Refresh();
 }
@@ -132,7 +133,7 @@ void DiaryWindow::MoveMonths(int months) {
 
 void DiaryWindow::Refresh() {
   const CivilDate today = clock_.Today();
-  const std::vector<DayMark> marks = MonthMarks(diary_, regimen_.Controls(), shownYear_, shownMonth_, today);
+  const std::vector<DayMark> marks = MonthMarks(*diary_, regimen_.Controls(), shownYear_, shownMonth_, today);
   std::vector<DayGridCell> cells(kDayGridCells);
   const int offset = WeekdayFromMonday({shownYear_, shownMonth_, 1});
   const DayMark* selectedMark = nullptr;
@@ -142,7 +143,7 @@ void DiaryWindow::Refresh() {
   }
   SendMessageW(Control(ids::kDiaryCalendar), kDayGridSetCells, 0, reinterpret_cast<LPARAM>(cells.data()));
   SetCaption(ids::kDiaryMonth, std::to_wstring(shownYear_) + L"年" + std::to_wstring(shownMonth_) + L"月");
-  const DiaryEntry* entry = diary_.Find(selected_);
+  const DiaryEntry* entry = diary_->Find(selected_);
   SetCaption(ids::kDiaryDay, Widen(DayDescription(*selectedMark, entry ? entry->note : std::string())));
   SetCaption(ids::kDiarySummary, Widen(MonthSummaryText(SummarizeMonth(marks))));
   // Future days cannot be logged. A control losing the focus hands it to the calendar.
@@ -159,13 +160,13 @@ void DiaryWindow::Log(DoseStatus status) {
   const DiaryEntry entry{
       selected_, status, regimen.drugName, regimen.dose, Narrow(WindowText(Control(ids::kDiaryNote))), Now()};
   FileError error;
-  if (!diary_.Put(entry, &error)) ReportWriteFailure(error);
+  if (!diary_->Put(entry, &error)) ReportWriteFailure(error);
   Select(selected_);
 }
 
 void DiaryWindow::ClearDay() {
   FileError error;
-  if (!diary_.Clear(selected_, &error)) ReportWriteFailure(error);
+  if (!diary_->Clear(selected_, &error)) ReportWriteFailure(error);
   Select(selected_);
 }
 
@@ -174,9 +175,9 @@ void DiaryWindow::Export() {
   if (path.empty()) return;
   FileError error;
   // The file as it stands now, not as it stood when the window opened.
-  if (!diary_.Load(&error)) {
-    Report("无法读取用药记录文件“" + diary_.Path() + "”：" + error.description);
-  } else if (!files_.ReplaceAtomically(Narrow(path), diary_.FileBytes(), &error)) {
+  if (!diary_->Load(&error)) {
+    Report("无法读取用药记录文件“" + diary_->Path() + "”：" + error.description);
+  } else if (!files_.ReplaceAtomically(Narrow(path), diary_->FileBytes(), &error)) {
     Report("无法导出用药记录到“" + Narrow(path) + "”：" + error.description);
   }
   Refresh();

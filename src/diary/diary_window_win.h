@@ -1,6 +1,8 @@
 #pragma once
 // "用药记录": a month calendar of the dose diary, logging the selected day
 // as taken or missed, and exporting the diary as CSV.
+#include <optional>
+
 #include "app/main_window_host.h"
 #include "base/file_system_win.h"
 #include "base/local_clock_win.h"
@@ -41,7 +43,7 @@ class DiaryWindow : public Form {
   UniqueIcon smallIcon_;
   LocalClock clock_;
   WindowsFileSystem files_;
-  Diary diary_;
+  std::optional<Diary> diary_;
   bool loaded_ = false;
   FileError loadError_;
   CivilDate selected_;

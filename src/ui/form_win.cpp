@@ -39,9 +39,10 @@ ControlStyle StyleFor(const ControlDefinition& control) {
       // Three states, toggled by the form: a click never makes the box grey.
       return {WC_BUTTONW, BS_3STATE | tabStop, 0};
     case ControlKind::PushButton:
-      return {WC_BUTTONW,
-              static_cast<DWORD>((control.flags & kDefaultButton) ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON) | tabStop,
-              0};
+      return {
+          WC_BUTTONW,
+          static_cast<DWORD>((control.flags & kDefaultButton) ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON) | tabStop,
+          0};
     case ControlKind::TextBox:
       return {WC_EDITW, ES_AUTOHSCROLL | tabStop, WS_EX_CLIENTEDGE};
     case ControlKind::Label:
@@ -81,6 +82,17 @@ HWND Form::ContainerOf(const ControlDefinition& control) const {
 }
 
 void Form::Load() {
+  LoadWithoutControls();
+  if (!window_ || hasControls_) return;
+  hasControls_ = true;
+  CreateControls();
+  const int dpi = static_cast<int>(DpiForWindow(window_));
+  ApplyDpi(dpi, {TwipsToPixels(definition_.clientWidth, dpi), TwipsToPixels(definition_.clientHeight, dpi)});
+  PlaceOnScreen();
+  OnLoad();
+}
+
+void Form::LoadWithoutControls() {
   if (window_) return;
   const std::wstring className = Widen(definition_.className);
   WNDCLASSEXW windowClass{sizeof(windowClass)};
@@ -95,24 +107,18 @@ void Form::Load() {
     RegisterPictureBoxClass();
     RegisterDayGridClass();
   }
-  CreateWindowExW(ExStyle(), className.c_str(), Widen(definition_.caption).c_str(), Style(), 0, 0,
-                  0, 0, Owner(), nullptr, GetModuleHandleW(nullptr), this);
+  CreateWindowExW(ExStyle(), className.c_str(), Widen(definition_.caption).c_str(), Style(), 0, 0, 0, 0,
+                  Owner(), nullptr, GetModuleHandleW(nullptr), this);
   if (!window_) return;
   if (HICON icon = Icon()) SendMessageW(window_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon));
   if (HICON icon = SmallIcon()) SendMessageW(window_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon));
-  CreateControls();
-  const int dpi = static_cast<int>(DpiForWindow(window_));
-  ApplyDpi(dpi, {TwipsToPixels(definition_.clientWidth, dpi), TwipsToPixels(definition_.clientHeight, dpi)});
-  PlaceOnScreen();
-  OnLoad();
 }
 
 void Form::CreateControls() {
   for (const ControlDefinition* control : CreationOrder(definition_)) {
     const ControlStyle style = StyleFor(*control);
     HWND created = CreateWindowExW(style.exStyle, style.className, Widen(control->caption).c_str(),
-                                   WS_CHILD | WS_VISIBLE | style.style, 0, 0, 0, 0,
-                                   ContainerOf(*control),
+                                   WS_CHILD | WS_VISIBLE | style.style, 0, 0, 0, 0, ContainerOf(*control),
                                    reinterpret_cast<HMENU>(static_cast<INT_PTR>(control->id)),
                                    GetModuleHandleW(nullptr), nullptr);
     if (control->kind == ControlKind::TextBox)
@@ -198,9 +204,7 @@ void Form::SetCaption(int id, const std::wstring& text) {
   if (HWND control = Control(id)) SetWindowTextW(control, text.c_str());
 }
 
-int Form::CheckValue(int id) const {
-  return static_cast<int>(SendMessageW(Control(id), BM_GETCHECK, 0, 0));
-}
+int Form::CheckValue(int id) const { return static_cast<int>(SendMessageW(Control(id), BM_GETCHECK, 0, 0)); }
 
 void Form::SetCheckValue(int id, int value) {
   SendMessageW(Control(id), BM_SETCHECK, static_cast<WPARAM>(value), 0);
@@ -275,6 +279,7 @@ LRESULT CALLBACK Form::WindowProc(HWND window, UINT message, WPARAM wParam, LPAR
   if (!form) return DefWindowProcW(window, message, wParam, lParam);
   if (message == WM_NCDESTROY) {
     form->window_ = nullptr;
+    form->hasControls_ = false;
     form->lastFocus_ = nullptr;
     std::erase(g_loadedForms, form);
     form->OnDestroyed();

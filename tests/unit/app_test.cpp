@@ -1,6 +1,7 @@
 // Start-up, closing, one copy at a time, failure reports and the window tables.
 #include <gtest/gtest.h>
 
+#include "app/main_window_values.h"
 #include "app/single_instance.h"
 #include "app/startup.h"
 #include "base/failure_report.h"
@@ -31,6 +32,10 @@ TEST(Startup, RunsTheStepsInOrderAndSkipsAFailingOne) {
     EXPECT_EQ(window.journal, journal) << (record ? record : "no record");
     if (!record) EXPECT_EQ(window.controls, (RegimenValues{"强的松", "2006-05-22", "6", 1, 1, 1}));
   }
+}
+
+TEST(Startup, BeforeTheMainWindowExistsWorksOnItsDesignValues) {
+  EXPECT_EQ(MainWindowDesignValues(), (RegimenValues{"强的松", "2006-05-22", "6", 1, 1, 1}));
 }
 
 TEST(TrayState, ClosingEndsTheProgramOnlyWhenTheLatestActionCameThroughTheTray) {
