@@ -4,6 +4,10 @@ enable_language(RC)
 add_executable(Quorvane WIN32 ${quorvane_win_sources} ${PROJECT_SOURCE_DIR}/resources/quorvane.rc)
 add_dependencies(Quorvane quorvane_assets)
 target_link_libraries(Quorvane PRIVATE quorvane_core comctl32 shell32 user32 gdi32 advapi32)
+# The tip file's signature is checked with CNG, against the key the build
+# made tips_public_key.h from.
+target_link_libraries(Quorvane PRIVATE bcrypt)
+target_include_directories(Quorvane PRIVATE ${QUORVANE_TIPS_PUBLIC_KEY_HEADER_DIR})
 target_compile_definitions(quorvane_core PUBLIC UNICODE _UNICODE WIN32_LEAN_AND_MEAN NOMINMAX
                            _WIN32_WINNT=0x0A00 WINVER=0x0A00)
 # The resource script finds the generated icons and guides in the assets
@@ -12,6 +16,7 @@ set_property(SOURCE ${PROJECT_SOURCE_DIR}/resources/quorvane.rc APPEND PROPERTY 
              ${QUORVANE_ASSETS_DIR} ${PROJECT_SOURCE_DIR}/resources)
 set_property(SOURCE ${PROJECT_SOURCE_DIR}/resources/quorvane.rc APPEND PROPERTY OBJECT_DEPENDS
              ${PROJECT_SOURCE_DIR}/resources/quorvane.manifest
+             ${PROJECT_SOURCE_DIR}/resources/selfcheck/mg-adl.txt
              ${QUORVANE_ASSETS_DIR}/icons.rc
              ${QUORVANE_ASSETS_DIR}/tkw.chm
              ${QUORVANE_ASSETS_DIR}/qelmuEbook.chm)

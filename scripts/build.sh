@@ -14,10 +14,15 @@ if command -v ccache >/dev/null; then
   launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
 fi
 
-cmake -S "$root" -B "$root/build/linux" -DCMAKE_BUILD_TYPE=Release "${launcher[@]}"
+# The tips publisher's public key, if given (see README.md, "Signed tips");
+# the build folders keep it once set.
+settings=()
+[ -z "${QUORVANE_TIPS_PUBLIC_KEY:-}" ] || settings+=(-DQUORVANE_TIPS_PUBLIC_KEY="$QUORVANE_TIPS_PUBLIC_KEY")
+
+cmake -S "$root" -B "$root/build/linux" -DCMAKE_BUILD_TYPE=Release "${launcher[@]}" "${settings[@]}"
 cmake --build "$root/build/linux" -j "$jobs"
 
 cmake -S "$root" -B "$root/build/win" -DCMAKE_BUILD_TYPE=Release "${launcher[@]}" \
   -DCMAKE_TOOLCHAIN_FILE="$root/cmake/toolchain-mingw-w64-x86_64.cmake" \
-  -DQUORVANE_ASSETS_DIR="$root/build/linux/assets" -DBUILD_TESTING=ON
+  -DQUORVANE_ASSETS_DIR="$root/build/linux/assets" -DBUILD_TESTING=ON "${settings[@]}"
 cmake --build "$root/build/win" -j "$jobs"

@@ -11,7 +11,7 @@ set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 runs="${1:-50000}"
 targets=("${@:2}")
-[ ${#targets[@]} -gt 0 ] || targets=(record date tip_file diary_rows)
+[ ${#targets[@]} -gt 0 ] || targets=(record date tip_file diary_rows selfcheck_rows signature)
 build="$root/build/fuzz"
 
 launcher=()

@@ -9,8 +9,12 @@ packages=(
   g++-mingw-w64-x86-64 binutils-mingw-w64-x86-64       # the Windows program
   wine wine64 xvfb locales fonts-noto-cjk fonts-wine   # running it on Linux
   nsis python3                                         # the installer and the zip
+  openssl                                              # the tips signing key, signing in the tests
+  osslsigncode                                         # signing a release
+  imagemagick                                          # screenshots in the installer test
   faketime                                             # a midnight while it runs
   clang libclang-rt-14-dev llvm                        # fuzz targets: libFuzzer, sanitizers, symbolizer
+  chromium poppler-utils                               # 就诊摘要 printed in a real browser
 )
 
 missing=()

@@ -1,5 +1,11 @@
 #include "app/application_win.h"
 
+#include "base/local_clock_win.h"
+#include "base/message_boxes_win.h"
+#include "base/program_folder_win.h"
+#include "base/text_win.h"
+#include "regimen/store_win.h"
+
 namespace quorvane {
 namespace {
 
@@ -27,8 +33,18 @@ void Application::CloseSecondaryWindows() {
 }
 
 int Application::Run() {
-  main_.Start();
+  // Start-up runs while the main window is loaded but hidden.
+  main_.Load();
+  if (main_.IsLoaded()) {
+    RegistryStore store;
+    SystemAnsiCodec ansi;
+    WindowMessageBoxes boxes;
+    LocalClock clock;
+    RunStartup(*this, {store, ansi, boxes, clock, Narrow(ProgramPath())});
+  }
+  // The installer may have ended the program while the reminder was open.
   if (!main_.IsLoaded()) return 1;
+  dayWatch_.Start();
   main_.ShowAfterStartup();
 
   MSG message;

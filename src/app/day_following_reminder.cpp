@@ -13,15 +13,16 @@ std::int64_t MillisecondsToMidnight(int hour, int minute, int second, int millis
   return kDay - (((hour * 60 + minute) * 60 + second) * std::int64_t{1000} + millisecond);
 }
 
-DayFollowingReminder::DayFollowingReminder(MainWindowHost& window, MessageBoxes& boxes, const Clock& clock)
-    : window_(window), boxes_(boxes), clock_(clock), lastHandled_(clock.Today()) {}
+DayFollowingReminder::DayFollowingReminder(const RegimenSource& regimen, MessageBoxes& boxes,
+                                           const Clock& clock)
+    : regimen_(regimen), boxes_(boxes), clock_(clock), lastHandled_(clock.Today()) {}
 
 void DayFollowingReminder::OnDayMayHaveChanged() {
   const CivilDate today = clock_.Today();
   if (!IsNewReminderDay(lastHandled_, today)) return;
   lastHandled_ = today;
   if (boxOpen_) return;
-  const auto text = DoseReminderText(window_.Controls(), today);
+  const auto text = DoseReminderText(regimen_.CurrentRegimen(), today);
   if (!text) return;
   boxOpen_ = true;
   boxes_.Show(*text);  // modal: the next midnight may arrive while it is open

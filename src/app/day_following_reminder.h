@@ -3,9 +3,9 @@
 // day, with the same rule, text and box as at start.
 #include <cstdint>
 
-#include "app/main_window_host.h"
 #include "base/clock.h"
 #include "base/message_boxes.h"
+#include "regimen/regimen_source.h"
 
 namespace quorvane {
 
@@ -18,7 +18,7 @@ std::int64_t MillisecondsToMidnight(int hour, int minute, int second, int millis
 
 class DayFollowingReminder {
  public:
-  DayFollowingReminder(MainWindowHost& window, MessageBoxes& boxes, const Clock& clock);
+  DayFollowingReminder(const RegimenSource& regimen, MessageBoxes& boxes, const Clock& clock);
 
   // The start-up reminder has handled today.
   void StartToday() { lastHandled_ = clock_.Today(); }
@@ -29,7 +29,7 @@ class DayFollowingReminder {
   void OnDayMayHaveChanged();
 
  private:
-  MainWindowHost& window_;
+  const RegimenSource& regimen_;
   MessageBoxes& boxes_;
   const Clock& clock_;
   CivilDate lastHandled_;

@@ -8,7 +8,7 @@ constexpr UINT_PTR kMidnightTimer = 1;
 
 }  // namespace
 
-DayWatch::DayWatch(MainWindowHost& window) : reminder_(window, boxes_, clock_) {}
+DayWatch::DayWatch(const RegimenSource& regimen) : reminder_(regimen, boxes_, clock_) {}
 
 DayWatch::~DayWatch() {
   if (window_) DestroyWindow(window_);

@@ -12,7 +12,7 @@ namespace quorvane {
 
 class DayWatch {
  public:
-  explicit DayWatch(MainWindowHost& window);
+  explicit DayWatch(const RegimenSource& regimen);
   ~DayWatch();
   DayWatch(const DayWatch&) = delete;
   DayWatch& operator=(const DayWatch&) = delete;

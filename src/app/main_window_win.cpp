@@ -1,57 +1,22 @@
 #include "app/main_window_win.h"
 
-#include <commctrl.h>
-
+#include "app/main_window_definition.h"
 #include "app/single_instance_win.h"
-#include "app/startup.h"
-#include "base/local_clock_win.h"
+#include "base/failure_report.h"
 #include "base/message_boxes_win.h"
-#include "base/program_folder_win.h"
 #include "base/text_win.h"
-#include "commands/menu_definition.h"
 #include "commands/shell_opener_win.h"
 #include "commands/web_links.h"
 #include "guides/guide_resources_win.h"
 #include "regimen/regimen_editing.h"
 #include "ui/application_icon_win.h"
-#include "ui/control_ids.h"
 #include "ui/dpi_win.h"
-#include "ui/window_definitions.h"
 
 namespace quorvane {
-namespace {
 
-HMENU BuildPopup(const MenuDefinition& definition) {
-  HMENU popup = CreatePopupMenu();
-  for (const MenuItemDefinition& item : definition.items)
-    AppendMenuW(popup, MF_STRING, static_cast<UINT_PTR>(item.id), Widen(item.caption).c_str());
-  return popup;
-}
+using namespace main_window;
 
-}  // namespace
-
-MainWindow::MainWindow(AppWindows& app) : Form(kMainWindow), app_(app) {}
-
-void MainWindow::LoadForTray() {
-  if (IsLoaded() || unloaded_) return;
-  // The window owns two menus that are never shown as a menu bar; the tray
-  // pops them up.
-  menuBar_.Reset(CreateMenu());
-  for (const MenuDefinition* menu : {&kLeftMenu, &kRightMenu})
-    AppendMenuW(menuBar_.Get(), MF_POPUP, reinterpret_cast<UINT_PTR>(BuildPopup(*menu)),
-                Widen(menu->caption).c_str());
-  LoadIcons(DpiForSystem());
-  LoadWithoutControls();
-}
-
-void MainWindow::LoadControls() {
-  LoadForTray();
-  if (!IsLoaded() || HasControls()) return;
-  const INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_STANDARD_CLASSES};
-  InitCommonControlsEx(&controls);
-  Load();
-  SetControls(values_);
-}
+MainWindow::MainWindow(AppWindows& app) : Form(kMainWindow), app_(app) { LoadIcons(DpiForSystem()); }
 
 void MainWindow::LoadIcons(UINT dpi) {
   if (dpi == iconDpi_) return;
@@ -67,73 +32,63 @@ void MainWindow::LoadIcons(UINT dpi) {
   smallIcon_ = std::move(forTitleBar);
 }
 
-HICON MainWindow::TrayIcon() {
+HICON MainWindow::TrayImage() {
   if (HWND window = Handle()) LoadIcons(DpiForWindow(window));
   return smallIcon_.Get();
 }
 
-HMENU MainWindow::MenuByName(std::string_view name) const {
-  const MenuDefinition* menus[] = {&kLeftMenu, &kRightMenu};
-  for (int i = 0; i < 2; ++i)
-    if (menus[i]->name == name) return GetSubMenu(menuBar_.Get(), i);
-  return nullptr;
-}
-
-void MainWindow::Start() {
-  LocalClock clock;
-  SystemAnsiCodec ansi;
-  WindowMessageBoxes boxes;
-  starting_ = true;
-  RunStartup(*this, {store_, ansi, boxes, clock, Narrow(ProgramPath())});
-  starting_ = false;
-  LoadControls();
-  dayWatch_.Start();
+void MainWindow::BringForwardFromTray() {
+  trayState_.OnIconEvent([&] { SetForegroundWindow(Handle()); });
 }
 
 void MainWindow::ShowAfterStartup() {
+  starting_ = false;
   PlaceOnScreen();
   ShowModeless();
-  MainWindowTrayState().OnShownByUser();
+  trayState_.OnShownByUser();
 }
 
-RegimenValues MainWindow::Controls() const {
-  if (!HasControls()) return values_;
+RegimenValues MainWindow::CurrentRegimen() const {
   RegimenValues values;
-  values.drugName = Narrow(WindowText(Control(ids::kDrugName)));
-  values.startDate = Narrow(WindowText(Control(ids::kStartDate)));
-  values.dose = Narrow(WindowText(Control(ids::kDose)));
-  values.alternateDay = CheckValue(ids::kAlternateDay);
-  values.remindAtStart = CheckValue(ids::kRemindAtStart);
-  values.tipsAtStartup = CheckValue(ids::kTipsAtStartup);
+  values.drugName = Narrow(WindowText(Control(kDrugNameBox)));
+  values.startDate = Narrow(WindowText(Control(kStartDateBox)));
+  values.dose = Narrow(WindowText(Control(kDoseBox)));
+  values.alternateDay = CheckValue(kAlternateDayCheck);
+  values.remindAtStart = CheckValue(kRemindAtStartCheck);
+  values.tipsAtStartup = CheckValue(kTipsAtStartupCheck);
   return values;
 }
 
 void MainWindow::SetControls(const RegimenValues& values) {
-  if (!HasControls()) {
-    values_ = values;
-    return;
-  }
-  SetCaption(ids::kDrugName, Widen(values.drugName));
-  SetCaption(ids::kStartDate, Widen(values.startDate));
-  SetCaption(ids::kDose, Widen(values.dose));
-  SetCheckValue(ids::kAlternateDay, values.alternateDay);
-  SetCheckValue(ids::kRemindAtStart, values.remindAtStart);
-  SetCheckValue(ids::kTipsAtStartup, values.tipsAtStartup);
+  SetCaption(kDrugNameBox, Widen(values.drugName));
+  SetCaption(kStartDateBox, Widen(values.startDate));
+  SetCaption(kDoseBox, Widen(values.dose));
+  SetCheckValue(kAlternateDayCheck, values.alternateDay);
+  SetCheckValue(kRemindAtStartCheck, values.remindAtStart);
+  SetCheckValue(kTipsAtStartupCheck, values.tipsAtStartup);
 }
 
 void MainWindow::AddTrayIcon() {
-  LoadForTray();
-  quorvane::AddTrayIcon(*this);
+  // Owner is a private base: the conversion is spelled out where it is allowed.
+  if (HWND window = Handle()) tray_.emplace(window, static_cast<TrayIcon::Owner&>(*this));
 }
-void MainWindow::SetTrayTip(std::string_view tip) { quorvane::SetTrayTip(tip); }
-void MainWindow::OpenTipWindow() { app_.OpenTipWindow(false); }
+
+void MainWindow::SetTrayTip(std::string_view tip) {
+  if (tray_) tray_->SetTip(tip);
+}
+
+void MainWindow::ShowTrayBalloon(std::string_view text, std::function<void()> onClick) {
+  if (!tray_) return;
+  onBalloonClick_ = std::move(onClick);
+  tray_->ShowBalloon(text);
+}
 
 void MainWindow::OnCommand(int id, int notification, HWND control) {
   switch (id) {
-    case ids::kSave:
+    case kSaveButton:
       if (notification == BN_CLICKED) SaveRecord();
       return;
-    case ids::kHide:
+    case kHideButton:
       if (notification == BN_CLICKED) OnClose();
       return;
   }
@@ -142,38 +97,46 @@ void MainWindow::OnCommand(int id, int notification, HWND control) {
 
 void MainWindow::SaveRecord() {
   WindowMessageBoxes boxes(Handle());
-  SaveEditedRegimen(Controls(), store_, boxes);
+  SaveEditedRegimen(CurrentRegimen(), store_, boxes);
 }
 
 void MainWindow::OnClose() {
-  // Closing only hides the window, unless the user came through the tray:
-  // then the icon goes and the program ends with its last window.
-  if (MainWindowTrayState().OnClose() == TrayState::CloseAction::Exit) {
-    RemoveTrayIcon();
-    Unload();
-  } else {
+  // Closing only hides the window, unless the user came through the tray.
+  if (trayState_.OnClose() == TrayState::CloseAction::Exit)
+    EndProgram();
+  else
     Form::Hide();
-  }
+}
+
+void MainWindow::EndProgram() {
+  tray_.reset();
+  Unload();
 }
 
 void MainWindow::OnActivate(bool active, HWND other) {
   Form::OnActivate(active, other);
   if (!active) return;
   const bool fromOwnWindow = other && GetWindowThreadProcessId(other, nullptr) == GetCurrentThreadId();
-  MainWindowTrayState().OnActivated(fromOwnWindow);
+  trayState_.OnActivated(fromOwnWindow);
 }
 
 void MainWindow::ShowFromTray() {
-  MainWindowTrayState().OnShownByUser();
+  trayState_.OnShownByUser();
   ShowModeless();
 }
 
 void MainWindow::OnDestroyed() {
-  unloaded_ = true;
+  tray_.reset();
   LeaveTheOnlyCopy();
 }
 
 LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  if (tray_) {
+    const TrayIcon::Handled tray = tray_->HandleMessage(message, wParam, lParam);
+    if (tray.chosen) RunMenuItem(*tray.chosen);
+    if (tray.balloonClicked && onBalloonClick_) onBalloonClick_();
+    if (tray.own) return 0;
+  }
   if (message == ShowMainWindowMessage()) {
     // Another start of the program. During start-up the window is shown
     // anyway once the sequence ends.
@@ -184,18 +147,21 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     // Ends the program as "退出" from the tray does. The other windows go
     // too: the installer or uninstaller that asks needs the process gone.
     app_.CloseSecondaryWindows();
-    RemoveTrayIcon();
-    Unload();
+    EndProgram();
     return 0;
   }
   if (message == WM_DPICHANGED) LoadIcons(HIWORD(wParam));
   return Form::HandleMessage(message, wParam, lParam);
 }
 
-void MainWindow::RunMenuCommand(int id) {
-  const MenuItemDefinition* item = FindMenuItem(id);
-  if (!item) return;
-  switch (item->command) {
+void MainWindow::RunMenuItem(const MenuItemDefinition& item) {
+  // A failing command is named by its caption.
+  WindowMessageBoxes boxes(Handle());
+  RunReportingFailure("“" + std::string(item.caption) + "”", boxes, [&] { RunMenuCommand(item.command); });
+}
+
+void MainWindow::RunMenuCommand(MenuCommand command) {
+  switch (command) {
     case MenuCommand::ShowMainWindow:
       ShowFromTray();
       break;

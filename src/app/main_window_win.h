@@ -1,39 +1,31 @@
 #pragma once
-// "Quorvane1.0": the regimen controls, the tray icon and its two menus.
+// "Quorvane1.0": the regimen controls, and the tray icon with its two menus.
+#include <functional>
+#include <optional>
+#include <string_view>
+
 #include "app/app_windows.h"
-#include "app/day_watch_win.h"
-#include "app/main_window_host.h"
-#include "app/main_window_values.h"
+#include "regimen/regimen_source.h"
 #include "regimen/store_win.h"
 #include "tray/tray_icon_win.h"
+#include "tray/tray_state.h"
 #include "ui/form_win.h"
 
 namespace quorvane {
 
-class MainWindow : public Form, public MainWindowHost, public TrayOwner {
+class MainWindow : public Form, public RegimenSource, private TrayIcon::Owner {
  public:
   explicit MainWindow(AppWindows& app);
 
-  // Runs the start-up sequence. Each thing the user sees comes with only
-  // what it needs before it: the reminder with none of the window, the tray
-  // icon with the hidden window alone, the controls last.
-  void Start();
   // Shows the window centred and active once start-up is done.
   void ShowAfterStartup();
 
-  // MainWindowHost
-  void Hide() override { Form::Hide(); }
-  RegimenValues Controls() const override;
-  void SetControls(const RegimenValues& values) override;
-  void AddTrayIcon() override;
-  void SetTrayTip(std::string_view tip) override;
-  void OpenTipWindow() override;
-
-  // TrayOwner
-  HWND Handle() const override { return Form::Handle(); }
-  HMENU MenuByName(std::string_view name) const override;
-  HICON TrayIcon() override;
-  void RunMenuCommand(int id) override;
+  RegimenValues CurrentRegimen() const override;
+  void SetControls(const RegimenValues& values);
+  void AddTrayIcon();
+  void SetTrayTip(std::string_view tip);
+  // A balloon at the tray icon; a click on it runs onClick.
+  void ShowTrayBalloon(std::string_view text, std::function<void()> onClick);
 
  protected:
   DWORD Style() const override { return WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU; }
@@ -46,30 +38,33 @@ class MainWindow : public Form, public MainWindowHost, public TrayOwner {
   LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
  private:
-  // Makes the hidden window, without its controls, and its menus.
-  void LoadForTray();
-  // Adds the controls, showing the values start-up gave them.
-  void LoadControls();
+  // TrayIcon::Owner
+  HICON TrayImage() override;
+  void BringForwardFromTray() override;
+
+  void RunMenuItem(const MenuItemDefinition& item);
+  void RunMenuCommand(MenuCommand command);
   void SaveRecord();
   // Brings the window back as "基本设置" does.
   void ShowFromTray();
-
-  AppWindows& app_;
-  RegistryStore store_;
-  // The controls' values while the controls do not exist yet.
-  RegimenValues values_ = MainWindowDesignValues();
-  UniqueMenu menuBar_;
+  // Removes the icon, then the window; the program ends with its last window.
+  void EndProgram();
   // The application icon at the window's DPI, for the window and the tray.
   void LoadIcons(UINT dpi);
 
+  AppWindows& app_;
+  RegistryStore store_;
   UniqueIcon bigIcon_;
   UniqueIcon smallIcon_;
   UINT iconDpi_ = 0;
-  bool starting_ = false;
-  bool unloaded_ = false;  // gone for good: the program is ending
+  // Another start only brings the window forward once start-up is done.
+  bool starting_ = true;
+  // Whether closing the window ends the program.
+  TrayState trayState_;
+  std::optional<TrayIcon> tray_;
+  std::function<void()> onBalloonClick_;
   // The installer and the uninstaller send this to end a running copy.
   const UINT exitMessage_ = RegisterWindowMessageW(L"Quorvane.Exit");
-  DayWatch dayWatch_{*this};
 };
 
 }  // namespace quorvane

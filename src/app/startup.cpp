@@ -20,7 +20,7 @@ void SkipOnFailure(Step&& step) {
 
 }  // namespace
 
-void RunStartup(MainWindowHost& window, const StartupContext& context) {
+void RunStartup(StartupHost& window, const StartupContext& context) {
   SkipOnFailure([&] { window.Hide(); });
   SkipOnFailure([&] { WriteStartupEntry(context.store, context.programPath); });
   SkipOnFailure([&] {

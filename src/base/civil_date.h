@@ -1,4 +1,5 @@
 #pragma once
+#include <compare>
 #include <cstdint>
 
 namespace quorvane {
@@ -7,7 +8,8 @@ struct CivilDate {
   int year = 1970;
   int month = 1;
   int day = 1;
-  friend bool operator==(const CivilDate&, const CivilDate&) = default;
+  // Year, then month, then day: the order of the calendar for valid dates.
+  friend auto operator<=>(const CivilDate&, const CivilDate&) = default;
 };
 
 bool IsValidDate(const CivilDate& date);

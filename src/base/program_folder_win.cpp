@@ -9,6 +9,17 @@
 #include "base/text_win.h"
 
 namespace quorvane {
+namespace {
+
+// SHGetFolderPathW rather than its successor: it is there on Windows 7.
+std::wstring ShellFolder(int csidl) {
+  wchar_t path[MAX_PATH] = L"";
+  PrepareComForShell();
+  if (FAILED(SHGetFolderPathW(nullptr, csidl, nullptr, SHGFP_TYPE_CURRENT, path))) return {};
+  return path;
+}
+
+}  // namespace
 
 std::wstring ProgramPath() {
   std::wstring path(MAX_PATH, L'\0');
@@ -29,12 +40,13 @@ std::wstring ProgramFolder() {
 }
 
 DataFolders CurrentDataFolders() {
-  // SHGetFolderPathW rather than its successor: it is there on Windows 7.
-  wchar_t local[MAX_PATH] = L"";
-  PrepareComForShell();
-  SHGetFolderPathW(nullptr, CSIDL_LOCAL_APPDATA, nullptr, SHGFP_TYPE_CURRENT, local);
   WindowsFileSystem files;
-  return ChooseDataFolders(Narrow(ProgramFolder()), Narrow(std::wstring(local) + L"\\Quorvane"), files);
+  return ChooseDataFolders(Narrow(ProgramFolder()), Narrow(ShellFolder(CSIDL_LOCAL_APPDATA) + L"\\Quorvane"),
+                           files);
 }
+
+std::wstring RecordFolder() { return ShellFolder(CSIDL_APPDATA) + L"\\Quorvane"; }
+
+std::wstring DocumentsFolder() { return ShellFolder(CSIDL_PERSONAL); }
 
 }  // namespace quorvane

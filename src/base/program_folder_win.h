@@ -13,5 +13,10 @@ std::wstring ProgramFolder();
 // The folders for the guides and a downloaded tip file, decided anew at every
 // use: the program folder, or %LOCALAPPDATA%\Quorvane when that takes no files.
 DataFolders CurrentDataFolders();
+// %APPDATA%\Quorvane: the user's own records, such as the dose diary. They
+// roam with the user's profile.
+std::wstring RecordFolder();
+// The user's Documents folder; empty when the shell does not know it.
+std::wstring DocumentsFolder();
 
 }  // namespace quorvane

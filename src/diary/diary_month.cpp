@@ -1,5 +1,6 @@
 #include "diary/diary_month.h"
 
+#include "diary/status_words.h"
 #include "regimen/dose_reminder.h"
 
 namespace quorvane {
@@ -36,9 +37,11 @@ MonthSummary SummarizeMonth(const std::vector<DayMark>& marks) {
 }
 
 std::string MonthSummaryText(const MonthSummary& summary) {
-  return "本月服药日 " + std::to_string(summary.doseDays) + " 天：已服 " + std::to_string(summary.taken) +
-         " 天，漏服 " + std::to_string(summary.missed) + " 天，未记录 " + std::to_string(summary.unlogged) +
-         " 天";
+  const auto days = [](std::string_view word, int count) {
+    return std::string(word) + " " + std::to_string(count) + " 天";
+  };
+  return days("本月服药日", summary.doseDays) + "：" + days(kTakenWord, summary.taken) + "，" +
+         days(kMissedWord, summary.missed) + "，" + days(kUnloggedWord, summary.unlogged);
 }
 
 std::string DayDescription(const DayMark& mark, const std::string& note) {
@@ -48,9 +51,9 @@ std::string DayDescription(const DayMark& mark, const std::string& note) {
   if (mark.today) text += "（今天）";
   text += mark.doseDay ? "：服药日，" : "：非服药日，";
   if (mark.logged)
-    text += *mark.logged == DoseStatus::Taken ? "已服" : "漏服";
+    text += StatusWord(*mark.logged);
   else
-    text += mark.future ? "尚未到来" : "未记录";
+    text += mark.future ? "尚未到来" : kUnloggedWord;
   if (!note.empty()) text += "。备注：" + note;
   return text;
 }

@@ -1,36 +1,35 @@
 #include "diary/diary_window_win.h"
 
 #include <commdlg.h>
-#include <shlobj.h>
 
 #include <algorithm>
 
 #include "base/message_boxes_win.h"
+#include "base/program_folder_win.h"
 #include "base/shell_com_win.h"
 #include "base/system_library_win.h"
 #include "base/text_win.h"
 #include "diary/diary_month.h"
+#include "diary/diary_window_definition.h"
+#include "diary/status_words.h"
 #include "ui/application_icon_win.h"
-#include "ui/control_ids.h"
 #include "ui/day_grid_win.h"
 #include "ui/dpi_win.h"
-#include "ui/window_definitions.h"
 
 namespace quorvane {
+
+using namespace diary_window;
+
 namespace {
 
-constexpr int kLoggingControls[] = {ids::kDiaryNote, ids::kDiaryTaken, ids::kDiaryMissed, ids::kDiaryClear};
+constexpr int kLoggingControls[] = {kNoteBox, kTakenButton, kMissedButton, kClearButton};
 
-std::wstring KnownFolder(int csidl) {
-  wchar_t path[MAX_PATH] = {};
-  PrepareComForShell();
-  // The CSIDL call serves every Windows the program runs on; nothing here
-  // needs the newer known-folder API.
-  if (FAILED(SHGetFolderPathW(nullptr, csidl, nullptr, SHGFP_TYPE_CURRENT, path))) return {};
-  return path;
-}
+// The calendar's marks, beside the status words.
+constexpr wchar_t kDoseDayMark[] = L"●";
+constexpr wchar_t kTakenMark[] = L"√";
+constexpr wchar_t kMissedMark[] = L"×";
 
-std::string DiaryPath() { return Narrow(KnownFolder(CSIDL_APPDATA) + L"\\Quorvane\\doselog.csv"); }
+std::string DiaryPath() { return Narrow(RecordFolder() + L"\\doselog.csv"); }
 
 LocalDateTime Now() {
   SYSTEMTIME now{};
@@ -43,9 +42,9 @@ CivilDate AddDays(const CivilDate& day, int days) { return DateFromDays(DaysSinc
 DayGridCell CellFor(const DayMark& mark, const CivilDate& selected) {
   DayGridCell cell;
   cell.number = std::to_wstring(mark.date.day);
-  if (mark.doseDay) cell.corner = L"●";
-  if (mark.logged == DoseStatus::Taken) cell.status = L"√已服", cell.statusColour = RGB(0, 128, 0);
-  if (mark.logged == DoseStatus::Missed) cell.status = L"×漏服", cell.statusColour = RGB(192, 0, 0);
+  if (mark.doseDay) cell.mark = kDoseDayMark;
+  if (mark.logged == DoseStatus::Taken) cell.status = kTakenMark + Widen(kTakenWord), cell.tone = DayTone::Good;
+  if (mark.logged == DoseStatus::Missed) cell.status = kMissedMark + Widen(kMissedWord), cell.tone = DayTone::Bad;
   cell.today = mark.today;
   cell.selected = mark.date == selected;
   cell.dim = mark.future;
@@ -67,7 +66,7 @@ bool SaveFileName(OPENFILENAMEW& dialog) {
 // the user cancels.
 std::wstring AskExportPath(HWND owner) {
   wchar_t file[MAX_PATH] = L"用药记录.csv";
-  const std::wstring documents = KnownFolder(CSIDL_PERSONAL);
+  const std::wstring documents = DocumentsFolder();
   OPENFILENAMEW dialog{sizeof(dialog)};
   dialog.hwndOwner = owner;
   dialog.lpstrFilter = L"CSV 文件 (*.csv)\0*.csv\0所有文件 (*.*)\0*.*\0";
@@ -81,7 +80,7 @@ std::wstring AskExportPath(HWND owner) {
 
 }  // namespace
 
-DiaryWindow::DiaryWindow(const MainWindowHost& regimen) : Form(kDiaryWindow), regimen_(regimen) {}
+DiaryWindow::DiaryWindow(const RegimenSource& regimen) : Form(kDiaryWindow), regimen_(regimen) {}
 
 void DiaryWindow::Open() {
   const bool opening = !IsLoaded();
@@ -93,10 +92,17 @@ void DiaryWindow::Open() {
   }
   Load();
   ShowModeless();
-  if (opening) ReportLoadProblems();
+  if (!opening) return;
+  // It opens on the calendar, though Tab starts at the month's buttons.
+  SetFocus(Control(kCalendar));
+  ReportLoadProblems();
 }
 
 void DiaryWindow::OnLoad() {
+  SetCaption(kTakenButton, Widen(kTakenWord) + L"(&T)");
+  SetCaption(kMissedButton, Widen(kMissedWord) + L"(&M)");
+  SetCaption(kLegend, std::wstring(kDoseDayMark) + L" 服药日　" + kTakenMark + L" " + Widen(kTakenWord) +
+                          L"　" + kMissedMark + L" " + Widen(kMissedWord));
   loadError_ = {};
   loaded_ = diary_->Load(&loadError_);
   Select(clock_.Today());
@@ -120,7 +126,7 @@ void DiaryWindow::Select(const CivilDate& day) {
   selected_ = day;
   shownYear_ = day.year, shownMonth_ = day.month;
   const DiaryEntry* entry = diary_->Find(day);
-  SetCaption(ids::kDiaryNote, entry ? Widen(entry->note) : std::wstring());
+  SetCaption(kNoteBox, entry ? Widen(entry->note) : std::wstring());
   Refresh();
 }
 
@@ -133,7 +139,8 @@ void DiaryWindow::MoveMonths(int months) {
 
 void DiaryWindow::Refresh() {
   const CivilDate today = clock_.Today();
-  const std::vector<DayMark> marks = MonthMarks(*diary_, regimen_.Controls(), shownYear_, shownMonth_, today);
+  const std::vector<DayMark> marks =
+      MonthMarks(*diary_, regimen_.CurrentRegimen(), shownYear_, shownMonth_, today);
   std::vector<DayGridCell> cells(kDayGridCells);
   const int offset = WeekdayFromMonday({shownYear_, shownMonth_, 1});
   const DayMark* selectedMark = nullptr;
@@ -141,14 +148,17 @@ void DiaryWindow::Refresh() {
     cells[offset + mark.date.day - 1] = CellFor(mark, selected_);
     if (mark.date == selected_) selectedMark = &mark;
   }
-  SendMessageW(Control(ids::kDiaryCalendar), kDayGridSetCells, 0, reinterpret_cast<LPARAM>(cells.data()));
-  SetCaption(ids::kDiaryMonth, std::to_wstring(shownYear_) + L"年" + std::to_wstring(shownMonth_) + L"月");
+  SendMessageW(Control(kCalendar), kDayGridSetCells, 0, reinterpret_cast<LPARAM>(cells.data()));
+  SetCaption(kMonth, std::to_wstring(shownYear_) + L"年" + std::to_wstring(shownMonth_) + L"月");
   const DiaryEntry* entry = diary_->Find(selected_);
-  SetCaption(ids::kDiaryDay, Widen(DayDescription(*selectedMark, entry ? entry->note : std::string())));
-  SetCaption(ids::kDiarySummary, Widen(MonthSummaryText(SummarizeMonth(marks))));
+  // The line under the calendar is also the calendar's name for screen readers.
+  const std::wstring day = Widen(DayDescription(*selectedMark, entry ? entry->note : std::string()));
+  SetCaption(kDay, day);
+  SetCaption(kCalendar, day);
+  SetCaption(kSummary, Widen(MonthSummaryText(SummarizeMonth(marks))));
   // Future days cannot be logged. A control losing the focus hands it to the calendar.
   for (const int id : kLoggingControls) {
-    if (selectedMark->future && GetFocus() == Control(id)) SetFocus(Control(ids::kDiaryCalendar));
+    if (selectedMark->future && GetFocus() == Control(id)) SetFocus(Control(kCalendar));
     EnableWindow(Control(id), !selectedMark->future);
   }
 }
@@ -156,9 +166,9 @@ void DiaryWindow::Refresh() {
 void DiaryWindow::Log(DoseStatus status) {
   const CivilDate today = clock_.Today();
   if (DaysSinceEpoch(selected_) > DaysSinceEpoch(today)) return;
-  const RegimenValues regimen = regimen_.Controls();
+  const RegimenValues regimen = regimen_.CurrentRegimen();
   const DiaryEntry entry{
-      selected_, status, regimen.drugName, regimen.dose, Narrow(WindowText(Control(ids::kDiaryNote))), Now()};
+      selected_, status, regimen.drugName, regimen.dose, Narrow(WindowText(Control(kNoteBox))), Now()};
   FileError error;
   if (!diary_->Put(entry, &error)) ReportWriteFailure(error);
   Select(selected_);
@@ -189,17 +199,17 @@ void DiaryWindow::OnCommand(int id, int notification, HWND control) {
     case IDCANCEL:  // Esc
       Unload();
       return;
-    case ids::kDiaryPreviousMonth:
+    case kPreviousMonthButton:
       return MoveMonths(-1);
-    case ids::kDiaryNextMonth:
+    case kNextMonthButton:
       return MoveMonths(1);
-    case ids::kDiaryTaken:
+    case kTakenButton:
       return Log(DoseStatus::Taken);
-    case ids::kDiaryMissed:
+    case kMissedButton:
       return Log(DoseStatus::Missed);
-    case ids::kDiaryClear:
+    case kClearButton:
       return ClearDay();
-    case ids::kDiaryExport:
+    case kExportButton:
       return Export();
   }
 }

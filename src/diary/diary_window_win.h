@@ -3,19 +3,19 @@
 // as taken or missed, and exporting the diary as CSV.
 #include <optional>
 
-#include "app/main_window_host.h"
 #include "base/file_system_win.h"
 #include "base/local_clock_win.h"
 #include "diary/diary.h"
+#include "regimen/regimen_source.h"
 #include "ui/form_win.h"
 
 namespace quorvane {
 
 class DiaryWindow : public Form {
  public:
-  // The drug, dose and dose-day rule come from the main window's controls,
-  // as for the reminder.
-  explicit DiaryWindow(const MainWindowHost& regimen);
+  // The drug, dose and dose-day rule come from the same source as the
+  // reminder's.
+  explicit DiaryWindow(const RegimenSource& regimen);
   // Loads and shows the window on today, or brings the open one to the front.
   void Open();
 
@@ -38,12 +38,12 @@ class DiaryWindow : public Form {
   void Report(std::string_view text);
   void ReportWriteFailure(const FileError& error);
 
-  const MainWindowHost& regimen_;
+  const RegimenSource& regimen_;
   UniqueIcon bigIcon_;
   UniqueIcon smallIcon_;
   LocalClock clock_;
   WindowsFileSystem files_;
-  std::optional<Diary> diary_;
+  std::optional<Diary> diary_;  // from the first opening
   bool loaded_ = false;
   FileError loadError_;
   CivilDate selected_;

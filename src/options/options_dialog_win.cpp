@@ -1,10 +1,11 @@
 #include "options/options_dialog_win.h"
 
 #include "base/message_boxes_win.h"
-#include "ui/control_ids.h"
-#include "ui/window_definitions.h"
+#include "options/options_dialog_definition.h"
 
 namespace quorvane {
+
+using namespace options_dialog;
 
 OptionsDialog::OptionsDialog() : Form(kOptionsDialog) {}
 
@@ -28,14 +29,14 @@ void OptionsDialog::Open() {
 void OptionsDialog::OnCommand(int id, int notification, HWND control) {
   if (notification != BN_CLICKED) return Form::OnCommand(id, notification, control);
   switch (id) {
-    case ids::kOptionsOk:
+    case kOkButton:
       WindowMessageBoxes(Handle()).Show("在这里放置代码来设置选项并且关闭对话框!");
       Unload();
       return;
-    case ids::kOptionsCancel:
+    case kCancelButton:
       Unload();
       return;
-    case ids::kOptionsApply:
+    case kApplyButton:
       WindowMessageBoxes(Handle()).Show("在这里设置代码来设置选项 w/o 关闭对话框!");
       return;
   }

@@ -15,6 +15,8 @@ inline constexpr std::string_view kDownloadedTipFileName = "tipofday.txt";
 inline constexpr std::string_view kTipUpdateSucceeded = "更新成功";
 inline constexpr std::string_view kTipFileTooLarge = "这个文件大于 64 MB，不是提示文件。";
 inline constexpr std::string_view kTipUpdateFailed = "更新失败！请检查网络连接或者联系Orvath。";
+inline constexpr std::string_view kTipUpdateNotSigned =
+    "下载的知识库没有发布者的签名，可能被人改动过，所以没有使用。\r\n\r\n您原来的知识库已保留。";
 
 // Shown in the tip label when there is no tip file: what it is and where to
 // put it.

@@ -4,19 +4,22 @@
 #include "base/program_folder_win.h"
 #include "commands/web_links.h"
 #include "tips/message_pumping_http_client_win.h"
+#include "tips/signature_verifier_win.h"
 #include "tips/tip_texts.h"
 #include "tips/tip_update.h"
+#include "tips/tip_window_definition.h"
 #include "tips/wininet_http_client_win.h"
-#include "ui/control_ids.h"
 #include "ui/picture_box_win.h"
-#include "ui/window_definitions.h"
 
 namespace quorvane {
+
+using namespace tip_window;
+
 namespace {
 
 constexpr int kLightBulbIconId = 2;
 constexpr DWORD kDownloadTimeoutMilliseconds = 60'000;
-constexpr int kButtons[] = {ids::kUpdateTips, ids::kTipOk, ids::kNextTip};
+constexpr int kButtons[] = {kUpdateTipsButton, kOkButton, kNextTipButton};
 
 std::uint64_t TimerSeed() {
   LARGE_INTEGER counter{};
@@ -49,36 +52,48 @@ void TipWindow::Close() {
 
 void TipWindow::PlaceOnScreen() {
   // Not centred: 2370 by 2400 twips from the top-left corner of the screen.
-  SetWindowPos(Handle(), nullptr, Scale(2370), Scale(2400), 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  MoveOnScreen({Scale(2370), Scale(2400)});
+}
+
+void TipWindow::OnLayout() {
+  // The light bulb: 32 by 32 pixels at 96 DPI, larger with the text.
+  const int size = MulDiv(32, LayoutDpi(), USER_DEFAULT_SCREEN_DPI);
+  UniqueIcon bulb(static_cast<HICON>(
+      LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(kLightBulbIconId), IMAGE_ICON, size, size, 0)));
+  HWND picture = Control(kPanel);
+  SetWindowLongPtrW(picture, kPictureBoxIconSizeSlot, size);
+  SetWindowLongPtrW(picture, kPictureBoxIconSlot, reinterpret_cast<LONG_PTR>(bulb.Get()));
+  bulb_ = std::move(bulb);
+  InvalidateRect(picture, nullptr, TRUE);
 }
 
 void TipWindow::OnLoad() {
-  // The light bulb, drawn unscaled at 32 by 32 pixels.
-  const auto bulb = LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(kLightBulbIconId), IMAGE_ICON, 32,
-                               32, LR_SHARED);
-  SetWindowLongPtrW(Control(ids::kTipPicture), kPictureBoxIconSlot, reinterpret_cast<LONG_PTR>(bulb));
   // A tip is shown as written: an "&" in it is not an access key.
-  HWND tipText = Control(ids::kTipText);
+  HWND tipText = Control(kTipText);
   SetWindowLongPtrW(tipText, GWL_STYLE, GetWindowLongPtrW(tipText, GWL_STYLE) | SS_NOPREFIX);
 
   random_.Seed(TimerSeed());
   lastLoad_ = tips_.LoadFromFolders(CurrentDataFolders().readFrom);
 }
 
-void TipWindow::SetText(std::string_view text) { SetCaption(ids::kTipText, Widen(text)); }
+void TipWindow::SetText(std::string_view text) {
+  SetCaption(kTipText, Widen(text));
+  // A screen reader hears that a new tip is there.
+  NotifyWinEvent(EVENT_OBJECT_NAMECHANGE, Control(kTipText), OBJID_CLIENT, CHILDID_SELF);
+}
 
 void TipWindow::OnCommand(int id, int notification, HWND control) {
   if (busy_) return;
   if (notification != BN_CLICKED) return Form::OnCommand(id, notification, control);
   switch (id) {
-    case ids::kTipOk:
+    case kOkButton:
     case IDCANCEL:  // Esc
       Unload();
       return;
-    case ids::kNextTip:
+    case kNextTipButton:
       tips_.ShowRandomTip();
       return;
-    case ids::kUpdateTips:
+    case kUpdateTipsButton:
       RunTipUpdate();
       return;
   }
@@ -92,8 +107,9 @@ void TipWindow::RunTipUpdate() {
   WinInetHttpClient wininet(kDownloadTimeoutMilliseconds);
   MessagePumpingHttpClient http(wininet);
   WindowMessageBoxes boxes(Handle());
+  PublisherSignatureVerifier verifier;
   const TipUpdateContext context{
-      http, files_, boxes, tips_, TipsDownloadAddress(), CurrentDataFolders().writeTo};
+      http, files_, boxes, tips_, verifier, TipsDownloadAddress(), CurrentDataFolders().writeTo};
   // The update reports every failure itself, so the window is always given
   // back.
   SetBusy(true);

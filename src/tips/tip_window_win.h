@@ -4,6 +4,7 @@
 // download a fresh tip file.
 #include "base/file_system_win.h"
 #include "base/text_win.h"
+#include "base/unique_handle_win.h"
 #include "tips/tip_random.h"
 #include "tips/tips_of_the_day.h"
 #include "ui/form_win.h"
@@ -26,6 +27,7 @@ class TipWindow : public Form, private TipLabel {
   DWORD Style() const override { return WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_THICKFRAME; }
   DWORD ExStyle() const override { return WS_EX_DLGMODALFRAME | WS_EX_CONTEXTHELP | WS_EX_APPWINDOW; }
   void PlaceOnScreen() override;
+  void OnLayout() override;
   void OnLoad() override;
   void OnCommand(int id, int notification, HWND control) override;
   void OnClose() override;
@@ -45,6 +47,7 @@ class TipWindow : public Form, private TipLabel {
   bool busy_ = false;
   bool closeWhenIdle_ = false;
   HWND focusBeforeBusy_ = nullptr;
+  UniqueIcon bulb_;
 };
 
 }  // namespace quorvane

@@ -1,6 +1,6 @@
 #include "tray/tray_icon_win.h"
 
-#include <shellapi.h>
+#include <windowsx.h>
 
 #include "base/failure_report.h"
 #include "base/message_boxes_win.h"
@@ -9,98 +9,141 @@
 namespace quorvane {
 namespace {
 
-TrayOwner* g_trayWindow = nullptr;
-WNDPROC g_prevWndProc = nullptr;
-TrayState g_trayState;
-NOTIFYICONDATAW g_trayData{};
-// Explorer broadcasts this when it (re)starts; the icon must then be added again.
-UINT g_taskbarCreated = 0;
+// A second NIN_KEYSELECT this soon after the menu of the first one closed,
+// with nothing between, is the same key: some versions of Windows send two
+// for one Enter, the second once the menu of the first is gone.
+constexpr ULONGLONG kSameKeyMilliseconds = 300;
 
-void PopUp(std::string_view menuName) {
-  HMENU menu = g_trayWindow->MenuByName(menuName);
-  HWND window = g_trayWindow->Handle();
-  POINT cursor{};
-  GetCursorPos(&cursor);
-  // The command runs before the pop-up call returns, as a click handler.
-  const int chosen = static_cast<int>(TrackPopupMenu(
-      menu, TPM_LEFTALIGN | TPM_LEFTBUTTON | TPM_RETURNCMD | TPM_NONOTIFY, cursor.x, cursor.y, 0,
-      window, nullptr));
-  // Lets the menu close properly the next time the user clicks elsewhere.
-  // https://learn.microsoft.com/windows/win32/api/winuser/nf-winuser-trackpopupmenu#remarks
-  PostMessageW(window, WM_NULL, 0, 0);
-  if (chosen == 0) return;
-  // A failing command is named by its caption.
-  wchar_t caption[64] = L"";
-  GetMenuStringW(menu, static_cast<UINT>(chosen), caption, static_cast<int>(std::size(caption)),
-                 MF_BYCOMMAND);
-  WindowMessageBoxes boxes(window);
-  RunReportingFailure("“" + Narrow(caption) + "”", boxes, [&] { g_trayWindow->RunMenuCommand(chosen); });
-}
-
-LRESULT HandleTrayMessage(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam) {
-  if (uMsg == g_taskbarCreated && g_taskbarCreated != 0) {
-    // Harmless when the icon still exists: NIM_ADD then fails and is ignored.
-    // Explorer also starts anew after a change of DPI, so the icon is loaded
-    // again at the DPI of now.
-    g_trayData.hIcon = g_trayWindow->TrayIcon();
-    NOTIFYICONDATAW again = g_trayData;
-    again.uFlags = NIF_MESSAGE | NIF_ICON | (again.szTip[0] ? NIF_TIP : 0);
-    Shell_NotifyIconW(NIM_ADD, &again);
-  }
-  if (uMsg != kTrayCallbackMessage) return CallWindowProcW(g_prevWndProc, hWnd, uMsg, wParam, lParam);
-
-  g_trayState.OnIconEvent([] { SetForegroundWindow(g_trayWindow->Handle()); });
-  switch (LOWORD(lParam)) {
-    case WM_LBUTTONUP:
-      PopUp("mnuLeft");
-      break;
-    case WM_RBUTTONUP:
-      PopUp("mnuRight");
-      break;
-  }
-  return 0;
-}
-
-LRESULT CALLBACK TrayWindowProc(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam) {
-  // No exception may pass back into the system's code.
-  LRESULT result = 0;
-  WindowMessageBoxes boxes(hWnd);
-  RunReportingFailure("托盘图标", boxes, [&] { result = HandleTrayMessage(hWnd, uMsg, wParam, lParam); });
-  return result;
+HMENU BuildPopup(const MenuDefinition& definition) {
+  HMENU popup = CreatePopupMenu();
+  for (const MenuItemDefinition& item : definition.items)
+    AppendMenuW(popup, MF_STRING, static_cast<UINT_PTR>(item.id), Widen(item.caption).c_str());
+  return popup;
 }
 
 }  // namespace
 
-void AddTrayIcon(TrayOwner& window) {
-  g_trayWindow = &window;
-  g_taskbarCreated = RegisterWindowMessageW(L"TaskbarCreated");
-  g_prevWndProc = reinterpret_cast<WNDPROC>(SetWindowLongPtrW(
-      window.Handle(), GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&TrayWindowProc)));
-  g_trayData = {};
-  g_trayData.cbSize = sizeof(g_trayData);
-  g_trayData.hWnd = window.Handle();
-  g_trayData.uID = 0;
-  g_trayData.uFlags = NIF_MESSAGE | NIF_ICON;
-  g_trayData.uCallbackMessage = kTrayCallbackMessage;
-  g_trayData.hIcon = window.TrayIcon();
-  Shell_NotifyIconW(NIM_ADD, &g_trayData);
+TrayIcon::TrayIcon(HWND window, Owner& owner)
+    : window_(window), owner_(owner), leftMenu_(BuildPopup(kLeftMenu)), rightMenu_(BuildPopup(kRightMenu)) {
+  Add();
 }
 
-void SetTrayTip(std::string_view tip) {
-  const std::wstring text = Widen(tip);
-  lstrcpynW(g_trayData.szTip, text.c_str(), static_cast<int>(std::size(g_trayData.szTip)));
-  g_trayData.uFlags = NIF_TIP;
-  Shell_NotifyIconW(NIM_MODIFY, &g_trayData);
+TrayIcon::~TrayIcon() {
+  NOTIFYICONDATAW data = Identity();
+  Shell_NotifyIconW(NIM_DELETE, &data);
 }
 
-void RemoveTrayIcon() {
-  g_trayData.uFlags = 0;
-  Shell_NotifyIconW(NIM_DELETE, &g_trayData);
-  if (g_trayWindow && g_prevWndProc)
-    SetWindowLongPtrW(g_trayWindow->Handle(), GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(g_prevWndProc));
-  g_prevWndProc = nullptr;
+NOTIFYICONDATAW TrayIcon::Identity() const {
+  NOTIFYICONDATAW data{sizeof(data)};
+  data.hWnd = window_;
+  return data;
 }
 
-TrayState& MainWindowTrayState() { return g_trayState; }
+void TrayIcon::Add() {
+  NOTIFYICONDATAW data = Identity();
+  data.uFlags = NIF_MESSAGE | NIF_ICON;
+  data.uCallbackMessage = kTrayCallbackMessage;
+  // Loaded anew each time: Explorer also starts anew after a change of DPI.
+  data.hIcon = owner_.TrayImage();
+  if (!tip_.empty()) {
+    // Version 4 shows the tip only when asked to.
+    data.uFlags |= NIF_TIP | NIF_SHOWTIP;
+    lstrcpynW(data.szTip, tip_.c_str(), static_cast<int>(std::size(data.szTip)));
+  }
+  Shell_NotifyIconW(NIM_ADD, &data);
+  // Version 4 lets the keyboard reach the icon (NIN_KEYSELECT and
+  // WM_CONTEXTMENU) and says where the icon is. The shell forgets the version
+  // with the icon, so it is set after every add.
+  data.uVersion = NOTIFYICON_VERSION_4;
+  Shell_NotifyIconW(NIM_SETVERSION, &data);
+}
+
+void TrayIcon::SetTip(std::string_view tip) {
+  tip_ = Widen(tip);
+  NOTIFYICONDATAW data = Identity();
+  data.uFlags = NIF_TIP | NIF_SHOWTIP;
+  lstrcpynW(data.szTip, tip_.c_str(), static_cast<int>(std::size(data.szTip)));
+  Shell_NotifyIconW(NIM_MODIFY, &data);
+}
+
+void TrayIcon::ShowBalloon(std::string_view text) {
+  NOTIFYICONDATAW data = Identity();
+  data.uFlags = NIF_INFO;
+  lstrcpynW(data.szInfo, Widen(text).c_str(), static_cast<int>(std::size(data.szInfo)));
+  lstrcpynW(data.szInfoTitle, L"Quorvane", static_cast<int>(std::size(data.szInfoTitle)));
+  data.dwInfoFlags = NIIF_INFO | NIIF_LARGE_ICON;
+  Shell_NotifyIconW(NIM_MODIFY, &data);
+}
+
+TrayIcon::Handled TrayIcon::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  Handled handled;
+  if (message == kTrayCallbackMessage) {
+    handled.own = true;
+    // Version 4: the event in the low word, and in wParam the pointer, or
+    // for the keyboard the icon, in screen coordinates.
+    const UINT event = LOWORD(lParam);
+    handled.balloonClicked = event == NIN_BALLOONUSERCLICK;
+    const POINT anchor{GET_X_LPARAM(wParam), GET_Y_LPARAM(wParam)};
+    // A failure here is the icon's, not the window's.
+    WindowMessageBoxes boxes(window_);
+    RunReportingFailure("托盘图标", boxes, [&] { handled.chosen = OnIconEvent(event, anchor); });
+  } else if (message == taskbarCreated_ && taskbarCreated_ != 0) {
+    // Harmless when the icon still exists: NIM_ADD then fails. The window
+    // takes the broadcast too.
+    WindowMessageBoxes boxes(window_);
+    RunReportingFailure("托盘图标", boxes, [&] { Add(); });
+  }
+  return handled;
+}
+
+const MenuItemDefinition* TrayIcon::OnIconEvent(UINT event, POINT anchor) {
+  // The shell follows a click's WM_LBUTTONUP with NIN_SELECT and a
+  // WM_RBUTTONUP with WM_CONTEXTMENU; the button's message opens the menu,
+  // as at version 0. Whatever comes while a menu is open belongs to the
+  // click or key that opened it: the menu's loop passes it on to us.
+  const bool sameAction =
+      menuOpen_ || event == NIN_SELECT || (event == WM_CONTEXTMENU && previousEvent_ == WM_RBUTTONUP) ||
+      (event == NIN_KEYSELECT && previousEvent_ == NIN_KEYSELECT && GetTickCount64() < keySelectRepeatUntil_);
+  previousEvent_ = event;
+  // The balloon's events are the shell's doing, or the balloon's click.
+  if (sameAction || (event >= NIN_BALLOONSHOW && event <= NIN_BALLOONUSERCLICK)) return nullptr;
+  // Every other event counts as the user turning to the icon, a mouse move too.
+  owner_.BringForwardFromTray();
+  POINT cursor{};
+  switch (event) {
+    case WM_LBUTTONUP:
+      GetCursorPos(&cursor);
+      return PopUp(kLeftMenu, leftMenu_.Get(), cursor, event);
+    case WM_RBUTTONUP:
+      GetCursorPos(&cursor);
+      return PopUp(kRightMenu, rightMenu_.Get(), cursor, event);
+    case NIN_KEYSELECT:  // Enter or Space
+      return PopUp(kLeftMenu, leftMenu_.Get(), anchor, event);
+    case WM_CONTEXTMENU:  // the menu key or Shift+F10
+      return PopUp(kRightMenu, rightMenu_.Get(), anchor, event);
+  }
+  return nullptr;
+}
+
+const MenuItemDefinition* TrayIcon::PopUp(const MenuDefinition& definition, HMENU menu, POINT at,
+                                          UINT event) {
+  menuOpen_ = true;
+  const int chosen = static_cast<int>(TrackPopupMenu(
+      menu, TPM_LEFTALIGN | TPM_LEFTBUTTON | TPM_RETURNCMD | TPM_NONOTIFY, at.x, at.y, 0, window_, nullptr));
+  menuOpen_ = false;
+  // Lets the menu close properly the next time the user clicks elsewhere.
+  // https://learn.microsoft.com/windows/win32/api/winuser/nf-winuser-trackpopupmenu#remarks
+  PostMessageW(window_, WM_NULL, 0, 0);
+  if (event == NIN_KEYSELECT) keySelectRepeatUntil_ = GetTickCount64() + kSameKeyMilliseconds;
+  if (chosen == 0 && (event == NIN_KEYSELECT || event == WM_CONTEXTMENU)) {
+    // Esc: the keyboard goes back to the notification area.
+    // https://learn.microsoft.com/windows/win32/api/shellapi/nf-shellapi-shell_notifyiconw
+    NOTIFYICONDATAW data = Identity();
+    Shell_NotifyIconW(NIM_SETFOCUS, &data);
+  }
+  for (const MenuItemDefinition& item : definition.items)
+    if (item.id == chosen) return &item;
+  return nullptr;
+}
 
 }  // namespace quorvane

@@ -2,12 +2,15 @@
 
 #include <windowsx.h>
 
+#include "ui/palette_win.h"
+
 namespace quorvane {
 namespace {
 
 struct GridState {
   std::vector<DayGridCell> cells = std::vector<DayGridCell>(kDayGridCells);
   HFONT font = nullptr;
+  std::wstring name;  // the window text, to tell a change
 };
 
 constexpr const wchar_t* kWeekdays[] = {L"一", L"二", L"三", L"四", L"五", L"六", L"日"};
@@ -24,30 +27,36 @@ void Ask(HWND window, DayGridRequest request, int value) {
   SendMessageW(GetParent(window), kDayGridRequest, request, value);
 }
 
-void DrawCell(HDC dc, const DayGridCell& cell, RECT rect, bool focused) {
+void DrawCell(HDC dc, const DayGridCell& cell, RECT rect, bool focused, const Palette& palette) {
   const bool highlighted = cell.selected && !cell.number.empty();
-  FillRect(dc, &rect, GetSysColorBrush(highlighted ? COLOR_HIGHLIGHT : COLOR_WINDOW));
-  FrameRect(dc, &rect, GetSysColorBrush(COLOR_BTNFACE));
+  FillSolid(dc, rect, highlighted ? palette.selection : palette.background);
+  FrameSolid(dc, rect, palette.line);
   if (cell.number.empty()) return;
-  const int textColour = highlighted ? COLOR_HIGHLIGHTTEXT : cell.dim ? COLOR_GRAYTEXT : COLOR_WINDOWTEXT;
-  SetTextColor(dc, GetSysColor(textColour));
+  const Rgb text = highlighted ? palette.selectionText : cell.dim ? palette.dimText : palette.text;
+  SetTextColor(dc, ToColorRef(text));
   RECT inner = rect;
   InflateRect(&inner, -3, -2);
-  const std::wstring number = cell.today ? cell.number + L" 今天" : cell.number;
-  DrawTextW(dc, number.c_str(), -1, &inner, DT_LEFT | DT_TOP | DT_SINGLELINE | DT_NOPREFIX);
-  DrawTextW(dc, cell.corner.c_str(), -1, &inner, DT_RIGHT | DT_TOP | DT_SINGLELINE | DT_NOPREFIX);
-  if (!highlighted && cell.statusColour != CLR_INVALID) SetTextColor(dc, cell.statusColour);
+  // The mark follows the number inside the cell, where no one takes it for
+  // the next day's.
+  std::wstring top = cell.number;
+  if (!cell.mark.empty()) top += L" " + cell.mark;
+  if (cell.today) top += L" 今天";
+  DrawTextW(dc, top.c_str(), -1, &inner, DT_LEFT | DT_TOP | DT_SINGLELINE | DT_NOPREFIX);
+  if (!highlighted && cell.tone != DayTone::Plain)
+    SetTextColor(dc, ToColorRef(cell.tone == DayTone::Good ? palette.good : palette.bad));
   DrawTextW(dc, cell.status.c_str(), -1, &inner, DT_CENTER | DT_BOTTOM | DT_SINGLELINE | DT_NOPREFIX);
   if (cell.today) {
     // Today is framed as well as named.
     RECT frame = rect;
     InflateRect(&frame, -1, -1);
-    FrameRect(dc, &frame, GetSysColorBrush(COLOR_WINDOWTEXT));
+    FrameSolid(dc, frame, text);
     InflateRect(&frame, -1, -1);
-    FrameRect(dc, &frame, GetSysColorBrush(COLOR_WINDOWTEXT));
+    FrameSolid(dc, frame, text);
   }
   if (highlighted && focused) {
     InflateRect(&rect, -3, -3);
+    SetTextColor(dc, ToColorRef(palette.selectionText));
+    SetBkColor(dc, ToColorRef(palette.selection));
     DrawFocusRect(dc, &rect);
   }
 }
@@ -57,23 +66,40 @@ void Paint(HWND window, const GridState& state) {
   HDC dc = BeginPaint(window, &paint);
   RECT client;
   GetClientRect(window, &client);
-  FillRect(dc, &client, GetSysColorBrush(COLOR_WINDOW));
+  const Palette palette = CurrentPalette();
+  FillSolid(dc, client, palette.background);
   const HGDIOBJ oldFont = SelectObject(dc, state.font ? state.font : GetStockObject(DEFAULT_GUI_FONT));
   SetBkMode(dc, TRANSPARENT);
-  SetTextColor(dc, GetSysColor(COLOR_GRAYTEXT));
+  SetTextColor(dc, ToColorRef(palette.dimText));
   for (int column = 0; column < 7; ++column) {
     RECT rect = CellRect(client, column, 0);
     DrawTextW(dc, kWeekdays[column], -1, &rect, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
   }
   const bool focused = GetFocus() == window;
   for (int i = 0; i < kDayGridCells; ++i)
-    DrawCell(dc, state.cells[i], CellRect(client, i % 7, 1 + i / 7), focused);
+    DrawCell(dc, state.cells[i], CellRect(client, i % 7, 1 + i / 7), focused, palette);
   SelectObject(dc, oldFont);
   EndPaint(window, &paint);
 }
 
-void OnKey(HWND window, WPARAM key) {
+// Days from the selected cell to the month's first (or last) day.
+int DaysToMonthEdge(const GridState& state, bool last) {
+  int selected = -1, first = -1, end = -1;
+  for (int i = 0; i < kDayGridCells; ++i) {
+    if (state.cells[i].number.empty()) continue;
+    if (first < 0) first = i;
+    end = i;
+    if (state.cells[i].selected) selected = i;
+  }
+  return selected < 0 ? 0 : (last ? end : first) - selected;
+}
+
+void OnKey(HWND window, const GridState& state, WPARAM key) {
   switch (key) {
+    case VK_HOME:
+      return Ask(window, kMoveDays, DaysToMonthEdge(state, false));
+    case VK_END:
+      return Ask(window, kMoveDays, DaysToMonthEdge(state, true));
     case VK_LEFT:
       return Ask(window, kMoveDays, -1);
     case VK_RIGHT:
@@ -123,10 +149,21 @@ LRESULT CALLBACK DayGridProc(HWND window, UINT message, WPARAM wParam, LPARAM lP
       return 0;
     case WM_GETFONT:
       return reinterpret_cast<LRESULT>(state->font);
+    case WM_SETTEXT: {
+      // Screen readers hear the new name; an unchanged text says nothing new.
+      const std::wstring before = state ? state->name : std::wstring();
+      const LRESULT result = DefWindowProcW(window, message, wParam, lParam);
+      const auto* text = reinterpret_cast<const wchar_t*>(lParam);
+      if (state && result && (text ? text : L"") != before) {
+        state->name = text ? text : L"";
+        NotifyWinEvent(EVENT_OBJECT_NAMECHANGE, window, OBJID_CLIENT, CHILDID_SELF);
+      }
+      return result;
+    }
     case WM_GETDLGCODE:
       return DLGC_WANTARROWS;
     case WM_KEYDOWN:
-      OnKey(window, wParam);
+      OnKey(window, *state, wParam);
       return 0;
     case WM_LBUTTONDOWN:
       OnClick(window, *state, GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam));

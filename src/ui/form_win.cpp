@@ -7,10 +7,11 @@
 #include "base/failure_report.h"
 #include "base/message_boxes_win.h"
 #include "base/text_win.h"
-#include "options/dialog_placement.h"
 #include "ui/day_grid_win.h"
+#include "ui/dialog_placement.h"
 #include "ui/dpi_win.h"
 #include "ui/picture_box_win.h"
+#include "ui/window_fit.h"
 
 namespace quorvane {
 namespace {
@@ -32,12 +33,15 @@ struct ControlStyle {
   DWORD exStyle;
 };
 
-ControlStyle StyleFor(const ControlDefinition& control) {
-  const DWORD tabStop = TakesFocus(control) ? WS_TABSTOP : 0;
+ControlStyle StyleFor(const PlacedControl& placed) {
+  const ControlDefinition& control = *placed.definition;
+  const DWORD tabStop = placed.tabStop ? WS_TABSTOP : 0;
   switch (control.kind) {
     case ControlKind::CheckBox:
       // Three states, toggled by the form: a click never makes the box grey.
       return {WC_BUTTONW, BS_3STATE | tabStop, 0};
+    case ControlKind::RadioButton:
+      return {WC_BUTTONW, BS_AUTORADIOBUTTON | tabStop, 0};
     case ControlKind::PushButton:
       return {
           WC_BUTTONW,
@@ -58,6 +62,13 @@ ControlStyle StyleFor(const ControlDefinition& control) {
   return {WC_STATICW, 0, 0};
 }
 
+PixelRect WorkAreaOf(HWND window) {
+  MONITORINFO monitor{sizeof(monitor)};
+  if (!GetMonitorInfoW(MonitorFromWindow(window, MONITOR_DEFAULTTONEAREST), &monitor))
+    return {0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+  return {monitor.rcWork.left, monitor.rcWork.top, monitor.rcWork.right, monitor.rcWork.bottom};
+}
+
 }  // namespace
 
 Form::Form(const WindowDefinition& definition)
@@ -74,25 +85,12 @@ HWND Form::Control(int id) const {
   if (!window_) return nullptr;
   const ControlDefinition* control = FindControl(definition_, id);
   if (!control) return nullptr;
-  return GetDlgItem(ContainerOf(*control), id);
+  return GetDlgItem(Host(HostOf(definition_, *control)), id);
 }
 
-HWND Form::ContainerOf(const ControlDefinition& control) const {
-  return control.containerId == 0 ? window_ : GetDlgItem(window_, control.containerId);
-}
+HWND Form::Host(int hostId) const { return hostId == 0 ? window_ : Control(hostId); }
 
 void Form::Load() {
-  LoadWithoutControls();
-  if (!window_ || hasControls_) return;
-  hasControls_ = true;
-  CreateControls();
-  const int dpi = static_cast<int>(DpiForWindow(window_));
-  ApplyDpi(dpi, {TwipsToPixels(definition_.clientWidth, dpi), TwipsToPixels(definition_.clientHeight, dpi)});
-  PlaceOnScreen();
-  OnLoad();
-}
-
-void Form::LoadWithoutControls() {
   if (window_) return;
   const std::wstring className = Widen(definition_.className);
   WNDCLASSEXW windowClass{sizeof(windowClass)};
@@ -112,29 +110,42 @@ void Form::LoadWithoutControls() {
   if (!window_) return;
   if (HICON icon = Icon()) SendMessageW(window_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon));
   if (HICON icon = SmallIcon()) SendMessageW(window_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon));
+  CreateControls();
+  ApplyDpi(static_cast<int>(DpiForWindow(window_)), nullptr);
+  PlaceOnScreen();
+  OnLoad();
 }
 
 void Form::CreateControls() {
-  for (const ControlDefinition* control : CreationOrder(definition_)) {
-    const ControlStyle style = StyleFor(*control);
-    HWND created = CreateWindowExW(style.exStyle, style.className, Widen(control->caption).c_str(),
-                                   WS_CHILD | WS_VISIBLE | style.style, 0, 0, 0, 0, ContainerOf(*control),
-                                   reinterpret_cast<HMENU>(static_cast<INT_PTR>(control->id)),
-                                   GetModuleHandleW(nullptr), nullptr);
+  for (const PlacedControl& placed : CreationOrder(definition_)) {
+    const ControlDefinition* control = placed.definition;
+    const ControlStyle style = StyleFor(placed);
+    const DWORD group = placed.startsGroup ? WS_GROUP : 0;
+    HWND created = CreateWindowExW(
+        style.exStyle, style.className, Widen(control->caption).c_str(),
+        WS_CHILD | WS_VISIBLE | group | style.style, 0, 0, 0, 0, Host(placed.hostId),
+        reinterpret_cast<HMENU>(static_cast<INT_PTR>(control->id)), GetModuleHandleW(nullptr), nullptr);
     if (control->kind == ControlKind::TextBox)
       SendMessageW(created, EM_SETLIMITTEXT, 0, 0);  // no length limit beyond the system's
-    if (control->kind == ControlKind::CheckBox)
+    if (control->kind == ControlKind::CheckBox || control->kind == ControlKind::RadioButton)
       SendMessageW(created, BM_SETCHECK, static_cast<WPARAM>(control->initialValue), 0);
     if (control->kind == ControlKind::PictureBox)
       SetWindowLongPtrW(created, kPictureBoxWhiteSlot, (control->flags & kWhite) ? 1 : 0);
   }
 }
 
-void Form::ApplyDpi(int dpi, PixelSize client) {
+void Form::ApplyDpi(int dpi, const PixelSize* keptClient) {
   dpi_ = dpi;
-  font_.Reset(CreateMessageFont(dpi));
+  // What does not fit the work area at its designed size is laid out
+  // smaller; the title bar and frame keep the window's DPI.
+  const PixelRect work = WorkAreaOf(window_);
+  const SIZE frame = WindowSize(PixelSize{0, 0});
+  const PixelSize available{work.right - work.left - frame.cx, work.bottom - work.top - frame.cy};
+  layoutDpi_ = quorvane::LayoutDpi(definition_, dpi, available);
+  font_.Reset(CreateMessageFont(layoutDpi_));
   const auto font = reinterpret_cast<WPARAM>(font_.Get());
-  for (const ControlDefinition& control : definition_.controls) {
+  for (const PlacedControl& placed : CreationOrder(definition_)) {
+    const ControlDefinition& control = *placed.definition;
     HWND child = Control(control.id);
     if (!child) continue;
     SendMessageW(child, WM_SETFONT, font, FALSE);
@@ -150,11 +161,16 @@ void Form::ApplyDpi(int dpi, PixelSize client) {
       ReleaseDC(child, dc);
       width = extent.cx, height = extent.cy;
     }
-    SetWindowPos(child, nullptr, Scale(control.left), Scale(control.top), width, height,
+    SetWindowPos(child, nullptr, Scale(placed.left), Scale(placed.top), width, height,
                  SWP_NOZORDER | SWP_NOACTIVATE);
   }
+  const PixelSize client = keptClient
+                               ? PixelSize{std::min(keptClient->width, available.width),
+                                           std::min(keptClient->height, available.height)}
+                               : PixelSize{Scale(definition_.clientWidth), Scale(definition_.clientHeight)};
   const SIZE size = WindowSize(client);
   SetWindowPos(window_, nullptr, 0, 0, size.cx, size.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  OnLayout();
 }
 
 SIZE Form::WindowSize() const {
@@ -172,7 +188,16 @@ void Form::PlaceOnScreen() {
   const SIZE size = WindowSize();
   const Origin origin =
       CentredOrigin(GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN), size.cx, size.cy);
-  SetWindowPos(window_, nullptr, origin.left, origin.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  MoveOnScreen({origin.left, origin.top});
+}
+
+void Form::MoveOnScreen(PixelPoint wanted) {
+  RECT rect{};
+  GetWindowRect(window_, &rect);
+  // Never with the title bar off the screen.
+  const PixelPoint at =
+      ClampToWorkArea(wanted, {rect.right - rect.left, rect.bottom - rect.top}, WorkAreaOf(window_));
+  SetWindowPos(window_, nullptr, at.x, at.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void Form::ShowModeless() {
@@ -211,10 +236,19 @@ void Form::SetCheckValue(int id, int value) {
 }
 
 void Form::OnCommand(int id, int notification, HWND) {
+  if (id == IDCANCEL && notification == BN_CLICKED) return OnClose();  // Esc: as the close box
   const ControlDefinition* control = FindControl(definition_, id);
   if (control && control->kind == ControlKind::CheckBox && notification == BN_CLICKED) {
     // Ticked becomes clear; clear or grey becomes ticked.
     SetCheckValue(id, CheckValue(id) == BST_CHECKED ? BST_UNCHECKED : BST_CHECKED);
+  }
+  if (control && control->kind == ControlKind::RadioButton && notification == BN_CLICKED) {
+    // Tab comes back into the group on the chosen button.
+    for (const int member : RadioGroup(definition_, id)) {
+      HWND button = Control(member);
+      const LONG_PTR style = GetWindowLongPtrW(button, GWL_STYLE);
+      SetWindowLongPtrW(button, GWL_STYLE, member == id ? style | WS_TABSTOP : style & ~WS_TABSTOP);
+    }
   }
 }
 
@@ -252,16 +286,48 @@ LRESULT Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       return 0;
     case DM_GETDEFID:
       return DefaultButtonId();
+    case WM_NEXTDLGCTL: {
+      // The dialog manager asks for this on a label's access key and on the
+      // arrow keys; outside a dialog nobody else moves the focus.
+      HWND focus = GetFocus();
+      HWND next = LOWORD(lParam)
+                      ? reinterpret_cast<HWND>(wParam)
+                      : GetNextDlgTabItem(window_, IsChild(window_, focus) ? focus : nullptr, wParam != 0);
+      if (next && IsChild(window_, next)) {
+        if (SendMessageW(next, WM_GETDLGCODE, 0, 0) & DLGC_HASSETSEL) SendMessageW(next, EM_SETSEL, 0, -1);
+        SetFocus(next);
+      }
+      return 0;
+    }
+    case WM_SYSCOLORCHANGE:
+    case WM_SETTINGCHANGE:
+      // The colours or high contrast may have changed: the controls hear of
+      // it, and all is drawn again with the colours of now.
+      if (message == WM_SYSCOLORCHANGE)
+        EnumChildWindows(
+            window_,
+            [](HWND child, LPARAM) {
+              SendMessageW(child, WM_SYSCOLORCHANGE, 0, 0);
+              return TRUE;
+            },
+            0);
+      RedrawWindow(window_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
+      break;
     case WM_DPICHANGED: {
       // A size the user gave the window goes with it to the new DPI.
       RECT client{};
       GetClientRect(window_, &client);
       const int newDpi = HIWORD(wParam);
-      ApplyDpi(newDpi, ClientSizeAfterDpiChange(definition_, (Style() & WS_THICKFRAME) != 0,
-                                                {client.right, client.bottom}, dpi_, newDpi));
+      const bool resizable = (Style() & WS_THICKFRAME) != 0;
+      const PixelSize kept =
+          ClientSizeAfterDpiChange(definition_, resizable, {client.right, client.bottom}, dpi_, newDpi);
+      // First where Windows suggests, so that the window is fitted to the
+      // work area of the screen it moved to.
       const RECT* suggested = reinterpret_cast<const RECT*>(lParam);
-      SetWindowPos(window_, nullptr, suggested->left, suggested->top, 0, 0,
-                   SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+      SetWindowPos(window_, nullptr, suggested->left, suggested->top, suggested->right - suggested->left,
+                   suggested->bottom - suggested->top, SWP_NOZORDER | SWP_NOACTIVATE);
+      ApplyDpi(newDpi, resizable ? &kept : nullptr);
+      MoveOnScreen({suggested->left, suggested->top});
       return 0;
     }
   }
@@ -279,7 +345,6 @@ LRESULT CALLBACK Form::WindowProc(HWND window, UINT message, WPARAM wParam, LPAR
   if (!form) return DefWindowProcW(window, message, wParam, lParam);
   if (message == WM_NCDESTROY) {
     form->window_ = nullptr;
-    form->hasControls_ = false;
     form->lastFocus_ = nullptr;
     std::erase(g_loadedForms, form);
     form->OnDestroyed();

@@ -9,6 +9,7 @@
 
 #include "base/unique_handle_win.h"
 #include "ui/window_definition.h"
+#include "ui/window_fit.h"
 
 namespace quorvane {
 
@@ -26,10 +27,6 @@ class Form {
   // Creates the window and its controls if it is not loaded yet, then runs
   // OnLoad. The window stays hidden.
   void Load();
-  // Creates the hidden window alone, for a caller that needs its handle
-  // before its controls; Load adds them later.
-  void LoadWithoutControls();
-  bool HasControls() const { return hasControls_; }
   // Shows a loaded window without an owner and brings it to the front.
   void ShowModeless();
   void Hide();
@@ -54,15 +51,25 @@ class Form {
   // unless the window says otherwise.
   virtual void PlaceOnScreen();
   virtual void OnLoad() {}
+  // Called once the controls are laid out, at the first load and after a
+  // change of DPI.
+  virtual void OnLayout() {}
+  // Ticks check boxes, moves the tab stop to the chosen radio button and
+  // takes Esc (IDCANCEL) as the close box: pass what you do not handle on.
   virtual void OnCommand(int id, int notification, HWND control);
-  // The close box, Alt+F4 and WM_CLOSE; unloads by default.
+  // The close box, Esc, Alt+F4 and WM_CLOSE; unloads by default.
   virtual void OnClose() { Unload(); }
   virtual void OnActivate(bool active, HWND other);
   virtual void OnDestroyed() {}
   virtual LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
 
   int Dpi() const { return dpi_; }
-  int Scale(int twips) const { return TwipsToPixels(twips, dpi_); }
+  // The DPI the controls are laid out at: the window's, or less where the
+  // window would not fit the work area at its designed size.
+  int LayoutDpi() const { return layoutDpi_; }
+  int Scale(int twips) const { return TwipsToPixels(twips, layoutDpi_); }
+  // Moves the window there, or as near as it can lie inside the work area.
+  void MoveOnScreen(PixelPoint wanted);
   // The outer size of the window for its designed client area at the
   // current DPI, or for the given one.
   SIZE WindowSize() const;
@@ -77,16 +84,17 @@ class Form {
  private:
   static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
   void CreateControls();
-  // Lays the controls out at the DPI and gives the window this client size.
-  void ApplyDpi(int dpi, PixelSize client);
-  HWND ContainerOf(const ControlDefinition& control) const;
+  // Lays the controls out for the DPI and sizes the window: to the client
+  // size kept from before where given, else to its designed size.
+  void ApplyDpi(int dpi, const PixelSize* keptClient);
+  HWND Host(int hostId) const;
   LRESULT DefaultButtonId() const;
 
   HWND window_ = nullptr;
-  bool hasControls_ = false;
   HWND lastFocus_ = nullptr;
   std::string failureSubject_;  // how a failure box names the window
   int dpi_ = USER_DEFAULT_SCREEN_DPI;
+  int layoutDpi_ = USER_DEFAULT_SCREEN_DPI;
   UniqueGdiObject font_;
 };
 

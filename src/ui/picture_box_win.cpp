@@ -1,5 +1,7 @@
 #include "ui/picture_box_win.h"
 
+#include "ui/palette_win.h"
+
 namespace quorvane {
 namespace {
 
@@ -9,24 +11,32 @@ LRESULT CALLBACK PictureBoxProc(HWND window, UINT message, WPARAM wParam, LPARAM
     case WM_ERASEBKGND: {
       RECT client;
       GetClientRect(window, &client);
-      FillRect(reinterpret_cast<HDC>(wParam), &client,
-               white ? static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH))
-                     : GetSysColorBrush(COLOR_BTNFACE));
+      const auto dc = reinterpret_cast<HDC>(wParam);
+      if (white)
+        FillSolid(dc, client, CurrentPalette().panel);
+      else
+        FillRect(dc, &client, GetSysColorBrush(COLOR_BTNFACE));
       return 1;
     }
     case WM_PAINT: {
       PAINTSTRUCT paint;
       HDC dc = BeginPaint(window, &paint);
-      // The picture is drawn unscaled at the top-left corner.
-      if (auto icon = reinterpret_cast<HICON>(GetWindowLongPtrW(window, kPictureBoxIconSlot)))
-        DrawIconEx(dc, 0, 0, icon, 32, 32, 0, nullptr, DI_NORMAL);
+      // The picture at the top-left corner, at the size the window gave it.
+      if (auto icon = reinterpret_cast<HICON>(GetWindowLongPtrW(window, kPictureBoxIconSlot))) {
+        const int size = static_cast<int>(GetWindowLongPtrW(window, kPictureBoxIconSizeSlot));
+        DrawIconEx(dc, 0, 0, icon, size, size, 0, nullptr, DI_NORMAL);
+      }
       EndPaint(window, &paint);
       return 0;
     }
     case WM_CTLCOLORSTATIC:
       if (white) {
-        SetBkColor(reinterpret_cast<HDC>(wParam), RGB(255, 255, 255));
-        return reinterpret_cast<LRESULT>(GetStockObject(WHITE_BRUSH));
+        const Palette palette = CurrentPalette();
+        const auto dc = reinterpret_cast<HDC>(wParam);
+        SetTextColor(dc, ToColorRef(palette.panelText));
+        SetBkColor(dc, ToColorRef(palette.panel));
+        SetDCBrushColor(dc, ToColorRef(palette.panel));
+        return reinterpret_cast<LRESULT>(GetStockObject(DC_BRUSH));
       }
       break;
     case WM_COMMAND:
@@ -42,7 +52,7 @@ void RegisterPictureBoxClass() {
   windowClass.lpfnWndProc = PictureBoxProc;
   windowClass.hInstance = GetModuleHandleW(nullptr);
   windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-  windowClass.cbWndExtra = 2 * sizeof(LONG_PTR);
+  windowClass.cbWndExtra = 3 * sizeof(LONG_PTR);
   windowClass.lpszClassName = kPictureBoxClass;
   RegisterClassExW(&windowClass);
 }

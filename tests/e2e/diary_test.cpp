@@ -44,14 +44,14 @@ TEST_F(Diary, OneWindowStoresTakenWithItsNoteAndShowsItAgain) {
   const HWND window = Open();
   Open();
   EXPECT_EQ(FindWindowExW(nullptr, window, L"QuorvaneDiaryWindow", nullptr), nullptr);
-  SetText(window, ids::kDiaryNote, "早饭后,温水\"半杯\"");
-  Click(window, ids::kDiaryTaken);
+  SetText(window, diary_window::kNoteBox, "早饭后,温水\"半杯\"");
+  Click(window, diary_window::kTakenButton);
   WaitForFile(kHeader + Today() + ",taken,强的松,6,\"早饭后,温水\"\"半杯\"\"\"," + Today() + "T");
   PostKey(window, VK_ESCAPE);
   WaitFor([&] { return !IsWindow(window); }, "Esc to close the window");
   const HWND reopened = Open();
-  EXPECT_EQ(Text(reopened, ids::kDiaryNote), "早饭后,温水\"半杯\"");
-  EXPECT_NE(Text(reopened, ids::kDiaryDay).find("已服。备注：早饭后,温水\"半杯\""), std::string::npos);
+  EXPECT_EQ(Text(reopened, diary_window::kNoteBox), "早饭后,温水\"半杯\"");
+  EXPECT_NE(Text(reopened, diary_window::kDay).find("已服。备注：早饭后,温水\"半杯\""), std::string::npos);
 }
 
 TEST_F(Diary, ARowItCannotReadIsReportedAndKept) {
@@ -59,25 +59,25 @@ TEST_F(Diary, ARowItCannotReadIsReportedAndKept) {
   WriteBytes(DiaryFolder() / L"doselog.csv", kHeader + "2026-02-30,taken,强的松,6,,x\r\n");
   const HWND window = Open();
   EXPECT_NE(q.AnswerBox().find("doselog.csv”中有 1 行无法读取"), std::string::npos);
-  Click(window, ids::kDiaryMissed);
+  Click(window, diary_window::kMissedButton);
   WaitForFile(kHeader + "2026-02-30,taken,强的松,6,,x\r\n" + Today() + ",missed,");
 }
 
 TEST_F(Diary, AFolderThatCannotBeMadeIsReportedAndNothingShowsAsStored) {
   WriteBytes(DiaryFolder(), "a file where the folder belongs");
   const HWND window = Open();
-  Click(window, ids::kDiaryTaken);
+  Click(window, diary_window::kTakenButton);
   EXPECT_NE(
       q.AnswerBox().find("无法保存用药记录文件“" + Utf8((DiaryFolder() / L"doselog.csv").wstring()) + "”："),
       std::string::npos);
-  EXPECT_NE(Text(window, ids::kDiaryDay).find("未记录"), std::string::npos);
+  EXPECT_NE(Text(window, diary_window::kDay).find("未记录"), std::string::npos);
 }
 
 TEST_F(Diary, ExportWritesTheWholeDiaryWhereTheSaveAsDialogSays) {
   const HWND window = Open();
-  Click(window, ids::kDiaryMissed);
+  Click(window, diary_window::kMissedButton);
   WaitForFile(",missed,");
-  Click(window, ids::kDiaryExport);
+  Click(window, diary_window::kExportButton);
   const HWND saveAs = q.WaitForWindow(L"#32770");  // the dialog class of message boxes
   constexpr int kFileName = 0x47C;                 // cmb13, the file name box
   EXPECT_EQ(Text(saveAs, kFileName), "用药记录.csv");

@@ -2,16 +2,21 @@
 
 #include <winsock2.h>
 
+#include <shellapi.h>
+
 #include <gtest/gtest.h>
+#include <process.h>
 
 #include <algorithm>
 #include <fstream>
+#include <map>
 #include <sstream>
 
 namespace e2e {
 namespace {
 
-constexpr UINT kMenuRead = WM_APP + 0x3768;  // answered by quorvane_menuhook.dll inside the program
+constexpr UINT kMenuRead = WM_APP + 0x3768;            // answered by quorvane_menuhook.dll inside the program
+constexpr UINT kReportHighContrast = WM_APP + 0x3769;  // taken by the same
 
 std::string Narrow(UINT codePage, const std::wstring& text) {
   std::string out(text.size() * 4, '\0');
@@ -19,6 +24,8 @@ std::string Narrow(UINT codePage, const std::wstring& text) {
                                  static_cast<int>(out.size()), nullptr, nullptr));
   return out;
 }
+
+std::string Setting(const char* name) { return std::getenv(name) ? std::getenv(name) : ""; }
 
 fs::path FromEnvironment(const char* name) {
   const char* value = std::getenv(name);
@@ -90,17 +97,38 @@ std::shared_ptr<void> HoldFile(const fs::path& file, DWORD access, DWORD sharing
 
 fs::path Asset(const std::string& name) { return FromEnvironment("QUORVANE_ASSETS_DIR") / name; }
 
-std::optional<std::string> UserValue(const wchar_t* key) {
+std::optional<std::string> UserValue(const wchar_t* key, const wchar_t* name) {
   wchar_t text[2048];
   DWORD size = sizeof text;
-  if (RegGetValueW(HKEY_CURRENT_USER, key, L"Quorvane", RRF_RT_REG_SZ, nullptr, text, &size)) return {};
+  if (RegGetValueW(HKEY_CURRENT_USER, key, name, RRF_RT_REG_SZ, nullptr, text, &size)) return {};
   return Utf8(text);
 }
 
-void SetUserValue(const wchar_t* key, const std::optional<std::string>& text) {
+void SetUserValue(const wchar_t* key, const std::optional<std::string>& text, const wchar_t* name) {
   const std::wstring wide = Wide(text.value_or(""));
-  if (!text) RegDeleteKeyValueW(HKEY_CURRENT_USER, key, L"Quorvane");
-  if (text) RegSetKeyValueW(HKEY_CURRENT_USER, key, L"Quorvane", REG_SZ, wide.c_str(), (wide.size() + 1) * 2);
+  if (!text) RegDeleteKeyValueW(HKEY_CURRENT_USER, key, name);
+  if (text) RegSetKeyValueW(HKEY_CURRENT_USER, key, name, REG_SZ, wide.c_str(), (wide.size() + 1) * 2);
+}
+
+bool HaveDevelopmentKey() { return !Setting("QUORVANE_TIPS_DEVELOPMENT_KEY").empty(); }
+
+std::string SignedByDevelopmentKey(const std::string& bytes) {
+  static int count = 0;
+  const std::string data = Setting("QUORVANE_E2E_SCRATCH") + "/signed-" + std::to_string(++count);
+  const auto onZ = [](const std::string& unixPath) { return fs::path(L"Z:" + Wide(unixPath)); };
+  fs::create_directories(onZ(data).parent_path());
+  fs::remove(onZ(data + ".sig"));  // from an earlier run
+  WriteBytes(onZ(data), bytes);
+  // Wine starts a Unix program but cannot wait for it, and one started from
+  // this process stops its sockets taking connections: start.exe starts it,
+  // and the signature gets its name only once it is whole.
+  const std::string command = Setting("QUORVANE_OPENSSL") + " dgst -sha256 -sign '" +
+                              Setting("QUORVANE_TIPS_DEVELOPMENT_KEY") + "' -out '" + data + ".part' '" +
+                              data + "' && mv '" + data + ".part' '" + data + ".sig'";
+  _wspawnlp(_P_WAIT, L"start.exe", L"start", L"/unix", L"/bin/sh", L"-c",
+            (L"\"" + Wide(command) + L"\"").c_str(), nullptr);
+  WaitFor([&] { return fs::exists(onZ(data + ".sig")); }, "openssl's signature of " + data);
+  return ReadBytes(onZ(data + ".sig")).value();
 }
 
 LRESULT Send(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -133,6 +161,16 @@ void SetText(HWND parent, int id, const std::string& text) {
 void PostKey(HWND window, UINT virtualKey) {
   PostMessageW(window, WM_KEYDOWN, virtualKey, 1);
   PostMessageW(window, WM_KEYUP, virtualKey, 0xC0000001);
+}
+
+void PostAltKey(HWND window, wchar_t letter) {
+  constexpr LPARAM kAltDown = 1 << 29;
+  PostMessageW(window, WM_SYSCHAR, letter, kAltDown | 1);
+}
+
+HWND Focus(HWND window) {
+  GUITHREADINFO thread{sizeof thread};
+  return GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &thread) ? thread.hwndFocus : nullptr;
 }
 
 std::vector<HWND> TrayIcons() {
@@ -269,39 +307,93 @@ HWND Quorvane::WaitForMain() {
 }
 
 std::string Quorvane::Fields() const {
-  std::string fields =
-      Text(main_, ids::kDrugName) + "|" + Text(main_, ids::kStartDate) + "|" + Text(main_, ids::kDose);
-  for (const int box : {ids::kAlternateDay, ids::kRemindAtStart, ids::kTipsAtStartup})
+  std::string fields = Text(main_, main_window::kDrugNameBox) + "|" +
+                       Text(main_, main_window::kStartDateBox) + "|" + Text(main_, main_window::kDoseBox);
+  for (const int box :
+       {main_window::kAlternateDayCheck, main_window::kRemindAtStartCheck, main_window::kTipsAtStartupCheck})
     fields.append("|").append(std::to_string(CheckState(main_, box)));
   return fields;
 }
 
-HWND Quorvane::OpenMenu(UINT buttonUp, std::vector<std::string>& items) {
-  if (!menuView_) {
-    // quorvane_menuhook.dll, hooked into the program's thread, keeps this
-    // mapping up to date: another process cannot read a menu. Its source
-    // tells the layout. The hooks go with the program's thread.
-    const std::wstring name = L"QuorvaneE2E.Menu." + std::to_wstring(pid_);
-    menuMapping_ = CreateFileMappingW(INVALID_HANDLE_VALUE, nullptr, PAGE_READWRITE, 0, 65536, name.c_str());
-    menuView_ = static_cast<wchar_t*>(MapViewOfFile(menuMapping_, FILE_MAP_ALL_ACCESS, 0, 0, 65536));
-    HMODULE library = LoadLibraryW(L"quorvane_menuhook.dll");
-    for (const auto& [type, proc] :
-         {std::pair{WH_CALLWNDPROC, "MenuHook"}, std::pair{WH_MSGFILTER, "KeyHook"}}) {
-      const auto hook = reinterpret_cast<HOOKPROC>(reinterpret_cast<void*>(GetProcAddress(library, proc)));
-      if (!menuView_ || !SetWindowsHookExW(type, hook, library, GetWindowThreadProcessId(main_, nullptr)))
-        throw std::runtime_error("cannot hook the program");
-    }
+void Quorvane::Hook() {
+  if (menuView_) return;
+  // quorvane_menuhook.dll, hooked into the program's thread, keeps this
+  // mapping up to date: another process cannot read a menu. Its source
+  // tells the layout. The hooks go with the program's thread.
+  const std::wstring name = L"QuorvaneE2E.Menu." + std::to_wstring(pid_);
+  menuMapping_ = CreateFileMappingW(INVALID_HANDLE_VALUE, nullptr, PAGE_READWRITE, 0, 65536, name.c_str());
+  menuView_ = static_cast<wchar_t*>(MapViewOfFile(menuMapping_, FILE_MAP_ALL_ACCESS, 0, 0, 65536));
+  HMODULE library = LoadLibraryW(L"quorvane_menuhook.dll");
+  const auto hook = [&](int type, const char* proc, DWORD thread) {
+    const auto function = reinterpret_cast<HOOKPROC>(reinterpret_cast<void*>(GetProcAddress(library, proc)));
+    HHOOK set = menuView_ ? SetWindowsHookExW(type, function, library, thread) : nullptr;
+    if (!set) throw std::runtime_error("cannot hook the program");
+    return set;
+  };
+  hook(WH_CALLWNDPROC, "MenuHook", GetWindowThreadProcessId(main_, nullptr));
+  hook(WH_MSGFILTER, "KeyHook", GetWindowThreadProcessId(main_, nullptr));
+  // The shell's tray window takes every program's requests. A hook sets a
+  // spy on it, which stays for later programs.
+  const HWND shellTray = FindWindowW(L"Shell_TrayWnd", nullptr);
+  const HHOOK spy = hook(WH_CALLWNDPROC, "ShellHook", GetWindowThreadProcessId(shellTray, nullptr));
+  Send(shellTray, WM_NULL);
+  UnhookWindowsHookEx(spy);
+}
+
+void Quorvane::ReportHighContrast() {
+  Hook();
+  Send(main_, kReportHighContrast);
+  for (HWND window = GetTopWindow(nullptr); window; window = GetWindow(window, GW_HWNDNEXT)) {
+    DWORD owner = 0;
+    if (!GetWindowThreadProcessId(window, &owner) || owner != pid_) continue;
+    Send(window, WM_SETTINGCHANGE, SPI_SETHIGHCONTRAST);
+    Send(window, WM_SYSCOLORCHANGE);
   }
+}
+
+HWND Quorvane::OpenMenu(UINT action, std::vector<std::string>& items, POINT at) {
+  Hook();
   // A tray click while an earlier menu closes would be taken by that menu.
-  WaitFor([&] { return !Window(L"#32768"); }, "no menu open");
+  WaitFor([&] { return menuView_[5] == menuView_[2]; }, "no menu open");
   const wchar_t closedBefore = menuView_[2];
-  SetCursorPos(GetSystemMetrics(SM_CXSCREEN) - 1, GetSystemMetrics(SM_CYSCREEN) - 1);
-  PostTray(buttonUp);
+  if (action == WM_LBUTTONUP || action == WM_RBUTTONUP) {
+    // As Wine's tray reports a click at version 4, all at once.
+    SetCursorPos(GetSystemMetrics(SM_CXSCREEN) - 1, GetSystemMetrics(SM_CYSCREEN) - 1);
+    GetCursorPos(&at);
+    const UINT extra = action == WM_LBUTTONUP ? NIN_SELECT : WM_CONTEXTMENU;
+    for (const UINT event : {action - 1, action, extra}) PostTray(event, at);  // the button's down, up
+  } else {
+    PostTray(action, at);
+  }
   HWND menu = nullptr;
   WaitFor([&] { return (menu = Window(L"#32768")) || menuView_[2] != closedBefore; }, "a tray menu");
   if (!menu) throw Flaky("the menu closed by itself");
   items = ReadMenu(menu).first;
   return menu;
+}
+
+std::vector<std::string> Quorvane::TakeTrayLog(size_t count) {
+  Hook();
+  WaitFor([&] { return menuView_[16384] >= count; },
+          std::to_string(count) + " messages between the tray and the program");
+  static const std::map<int, std::string> names{
+      {WM_LBUTTONDOWN, "WM_LBUTTONDOWN"}, {WM_LBUTTONUP, "WM_LBUTTONUP"}, {NIN_SELECT, "NIN_SELECT"},
+      {WM_RBUTTONDOWN, "WM_RBUTTONDOWN"}, {WM_RBUTTONUP, "WM_RBUTTONUP"}, {WM_CONTEXTMENU, "WM_CONTEXTMENU"}};
+  static const char* const requests[] = {"NIM_ADD", "NIM_MODIFY", "NIM_DELETE", "NIM_SETFOCUS",
+                                         "NIM_SETVERSION"};
+  volatile wchar_t* const log = menuView_ + 16384;
+  std::vector<std::string> entries;
+  for (int i = 0; i < log[0]; ++i) {
+    volatile wchar_t* entry = log + 1 + 4 * i;
+    if (entry[0] == 2)
+      entries.push_back(entry[1] < std::size(requests) ? requests[entry[1]] : std::to_string(entry[1]));
+    else
+      entries.push_back((names.count(entry[1]) ? names.at(entry[1]) : std::to_string(entry[1])) + " " +
+                        std::to_string(static_cast<short>(entry[2])) + "," +
+                        std::to_string(static_cast<short>(entry[3])));
+  }
+  log[0] = 0;
+  return entries;
 }
 
 std::pair<std::vector<std::string>, int> Quorvane::ReadMenu(HWND menu) const {
@@ -311,16 +403,17 @@ std::pair<std::vector<std::string>, int> Quorvane::ReadMenu(HWND menu) const {
   if (!SendMessageTimeoutW(menu, kMenuRead, 0, 0, SMTO_ABORTIFHUNG, 10'000, &ignored) || view[0] == 0xFFFF)
     throw Flaky("the menu closed before it was read");
   std::vector<std::string> items;
-  for (auto caption = const_cast<const wchar_t*>(view + 5); items.size() < view[0];
+  for (auto caption = const_cast<const wchar_t*>(view + 6); items.size() < view[0];
        caption += wcslen(caption) + 1)
     items.push_back(Utf8(caption));
   return {items, view[1] - 1};
 }
 
-void Quorvane::Choose(UINT buttonUp, const std::string& caption, const std::function<bool()>& effect) {
+void Quorvane::Choose(UINT action, const std::string& caption, const std::function<bool()>& effect,
+                      POINT at) {
   Retry([&] {
     std::vector<std::string> items;
-    const HWND menu = OpenMenu(buttonUp, items);
+    const HWND menu = OpenMenu(action, items, at);
     const int wanted = static_cast<int>(std::find(items.begin(), items.end(), caption) - items.begin());
     if (wanted == static_cast<int>(items.size()))
       throw std::runtime_error("the tray menu has no item " + caption);
@@ -356,6 +449,7 @@ void Quorvane::Choose(UINT buttonUp, const std::string& caption, const std::func
 
 int main(int argc, char** argv) {
   testing::InitGoogleTest(&argc, argv);
+  SetProcessDPIAware();  // places in pixels, at any DPI
   SetEnvironmentVariableW(L"QUORVANE_SHELL_LOG", e2e::ShellLogFile().c_str());
   testing::UnitTest::GetInstance()->listeners().Append(new e2e::Reset);
   return RUN_ALL_TESTS();

@@ -13,12 +13,19 @@
 #include <string>
 #include <vector>
 
-#include "ui/control_ids.h"
+#include "app/main_window_definition.h"
+#include "diary/diary_window_definition.h"
+#include "options/options_dialog_definition.h"
+#include "tips/tip_window_definition.h"
+#include "tray/tray_message.h"
 
 namespace e2e {
 
 namespace fs = std::filesystem;
-namespace ids = quorvane::ids;
+namespace main_window = quorvane::main_window;
+namespace tip_window = quorvane::tip_window;
+namespace options_dialog = quorvane::options_dialog;
+namespace diary_window = quorvane::diary_window;
 using namespace std::chrono_literals;
 
 // Long enough for a slow machine; a healthy run needs a fraction of it.
@@ -42,8 +49,9 @@ fs::path Asset(const std::string& name);
 // HKCU\Software "Quorvane" (the record) and the logon entry under Run.
 inline constexpr wchar_t kRecordKey[] = L"Software";
 inline constexpr wchar_t kRunKey[] = L"Software\\Microsoft\\Windows\\CurrentVersion\\Run";
-std::optional<std::string> UserValue(const wchar_t* key);
-void SetUserValue(const wchar_t* key, const std::optional<std::string>& text);
+std::optional<std::string> UserValue(const wchar_t* key, const wchar_t* name = L"Quorvane");
+void SetUserValue(const wchar_t* key, const std::optional<std::string>& text,
+                  const wchar_t* name = L"Quorvane");
 
 std::string Text(HWND window);
 HWND Control(HWND parent, int id);
@@ -53,10 +61,19 @@ void SetText(HWND parent, int id, const std::string& text);
 // Posted: a button may open a modal box, which would hold a sent message.
 void Click(HWND parent, int id);
 void PostKey(HWND window, UINT virtualKey);
+// Alt and a letter, as the keyboard sends it to the control with the focus.
+void PostAltKey(HWND window, wchar_t letter);
+// The control with the keyboard focus in the thread of `window`, or null.
+HWND Focus(HWND window);
 LRESULT Send(HWND window, UINT message, WPARAM wParam = 0, LPARAM lParam = 0);
 std::vector<HWND> TrayIcons();  // the visible icons' windows in Wine's tray
 // What the program asked the shell to open, from the prefix's recorder.
 std::vector<std::string> ShellLog();
+
+// The development key's signature of `bytes`, made by openssl as
+// scripts/publish-tips.sh makes one. A build with a publisher's key has none.
+bool HaveDevelopmentKey();
+std::string SignedByDevelopmentKey(const std::string& bytes);
 
 // Stands in for the tips server: the program, started while it lives,
 // reaches it as its proxy. The test takes each request and replies to it.
@@ -96,12 +113,28 @@ class Quorvane {
   // The main window's boxes and check boxes as "name|date|dose|0|1|2".
   std::string Fields() const;
 
-  void PostTray(UINT mouseMessage) const { PostMessageW(main_, 2025, 0, mouseMessage); }
+  // One callback as the shell sends it at version 4: the event in the low
+  // word of lParam, the pointer (for a key, the icon) in wParam.
+  void PostTray(UINT event, POINT at = {}) const {
+    PostMessageW(main_, quorvane::kTrayCallbackMessage, MAKEWPARAM(at.x, at.y), event);
+  }
+  // Makes the program see high contrast turned on, as Windows tells it:
+  // SPI_GETHIGHCONTRAST says so, and each window gets WM_SETTINGCHANGE and
+  // WM_SYSCOLORCHANGE. (Wine itself always reports it off.)
+  void ReportHighContrast();
+  // Opens a menu as the user does: a click (WM_LBUTTONUP, WM_RBUTTONUP) with
+  // all that Wine's tray sends for it, the pointer in the bottom right
+  // corner; or a key (NIN_KEYSELECT, WM_CONTEXTMENU) on the icon at `at`.
+  HWND OpenMenu(UINT action, std::vector<std::string>& items, POINT at = {});
   // Opens the menu and chooses the item by keys until `effect` is seen.
-  void Choose(UINT buttonUp, const std::string& caption, const std::function<bool()>& effect);
+  void Choose(UINT action, const std::string& caption, const std::function<bool()>& effect, POINT at = {});
+  // The tray's traffic since the last call, once there are `count` entries:
+  // what the shell sent the program as "WM_RBUTTONUP 1279,799" (not what a
+  // test posts), and what the program asked of the shell as "NIM_SETFOCUS".
+  std::vector<std::string> TakeTrayLog(size_t count = 0);
 
  private:
-  HWND OpenMenu(UINT buttonUp, std::vector<std::string>& items);
+  void Hook();  // quorvane_menuhook.dll into the program's window thread
   std::pair<std::vector<std::string>, int> ReadMenu(HWND menu) const;  // captions, selected item
   fs::path folder_;
   std::shared_ptr<void> process_;

@@ -1,5 +1,5 @@
-// The tray icon, its two menus, closing and hiding the main window, and the
-// dialog "找病友".
+// The tray icon, its two menus by mouse and keyboard, closing and hiding the
+// main window, and the dialog "找病友".
 #include "driver.h"
 
 #include <shellapi.h>
@@ -18,6 +18,16 @@ class Tray : public testing::Test {
     main = q.WaitForMain();
   }
   bool Foreground(HWND window) const { return GetForegroundWindow() == window; }
+  // The key's menu opens at the icon, and Esc closes it. After any other
+  // menu, this shows that nothing opened meanwhile.
+  void ExpectKeyToOpenAtTheIcon(UINT key, size_t items) {
+    std::vector<std::string> captions;
+    const HWND menu = q.OpenMenu(key, captions, {300, 200});
+    RECT place{};
+    GetWindowRect(menu, &place);
+    EXPECT_EQ(std::tuple(place.left, place.top, captions.size()), std::tuple(300L, 200L, items));
+    PostKey(menu, VK_ESCAPE);
+  }
 
   Quorvane q;
   HWND main = nullptr;
@@ -28,12 +38,66 @@ TEST_F(Tray, ExitFromTheLeftMenuRemovesTheIconAndEnds) {
   WaitFor([] { return TrayIcons().empty(); }, "the tray icon to go");
 }
 
+// Enter or Space, the menu key or Shift+F10; Esc hands the keyboard back.
+TEST_F(Tray, KeysOpenTheMenusAtTheIcon) {
+  ExpectKeyToOpenAtTheIcon(NIN_KEYSELECT, 4);
+  ExpectKeyToOpenAtTheIcon(WM_CONTEXTMENU, 6);
+  EXPECT_EQ(q.TakeTrayLog(2), std::vector<std::string>(2, "NIM_SETFOCUS"));
+  q.Choose(WM_CONTEXTMENU, "论坛新帖", [] { return ShellLog().size() == 1; }, {300, 200});
+  EXPECT_EQ(q.TakeTrayLog(), std::vector<std::string>{});  // a choice keeps the keyboard
+}
+
+// What a shell sends for one click or key, some of it while the menu is open
+// (as Wine's tray does), some once it closed (as a shell that waits for each
+// answer would). Esc on a menu the mouse opened hands nothing back.
+TEST_F(Tray, OneClickOrKeyOpensOneMenu) {
+  const struct {
+    std::vector<UINT> open, closed;
+    size_t setFocus;
+  } cases[] = {
+      {{NIN_KEYSELECT, NIN_KEYSELECT}, {}, 2},  // Enter, on some versions of Windows
+      {{WM_LBUTTONDOWN, WM_LBUTTONUP}, {NIN_SELECT}, 1},
+      {{WM_RBUTTONDOWN, WM_RBUTTONUP}, {WM_CONTEXTMENU}, 1},
+      {{NIN_KEYSELECT}, {NIN_KEYSELECT}, 2},
+  };
+  for (const auto& [open, closed, setFocus] : cases) {
+    SCOPED_TRACE(open.back());
+    q.TakeTrayLog();
+    for (const UINT event : open) q.PostTray(event);
+    PostKey(q.WaitForWindow(L"#32768"), VK_ESCAPE);
+    for (const UINT event : closed) q.PostTray(event);
+    ExpectKeyToOpenAtTheIcon(WM_CONTEXTMENU, 6);
+    EXPECT_EQ(q.TakeTrayLog(setFocus), std::vector<std::string>(setFocus, "NIM_SETFOCUS"));
+  }
+}
+
+// Wine's own tray, clicked on the icon: the pointer in wParam, and
+// NIN_SELECT or WM_CONTEXTMENU after the button's messages.
+TEST_F(Tray, WineTrayReportsAClickAtVersion4AndOneMenuOpens) {
+  const HWND icon = TrayIcons().at(0);
+  RECT place{};
+  GetWindowRect(icon, &place);
+  const std::string at = " " + std::to_string(place.left + 5) + "," + std::to_string(place.top + 6);
+  const std::tuple<UINT, const char*, const char*, const char*> clicks[] = {
+      {WM_LBUTTONDOWN, "WM_LBUTTONDOWN", "WM_LBUTTONUP", "NIN_SELECT"},
+      {WM_RBUTTONDOWN, "WM_RBUTTONDOWN", "WM_RBUTTONUP", "WM_CONTEXTMENU"}};
+  for (const auto& [down, sentDown, sentUp, sentAfter] : clicks) {
+    q.TakeTrayLog();
+    PostMessageW(icon, down, 0, MAKELPARAM(5, 6));
+    PostMessageW(icon, down + 1, 0, MAKELPARAM(5, 6));
+    PostKey(q.WaitForWindow(L"#32768"), VK_ESCAPE);
+    ExpectKeyToOpenAtTheIcon(NIN_KEYSELECT, 4);
+    EXPECT_EQ(q.TakeTrayLog(4),
+              (std::vector<std::string>{sentDown + at, sentUp + at, sentAfter + at, "NIM_SETFOCUS"}));
+  }
+}
+
 TEST_F(Tray, ClosingHidesAndBasicSettingsShowsTheWindowAsItWasLeft) {
-  SetText(main, ids::kDose, "10");
+  SetText(main, main_window::kDoseBox, "10");
   const std::pair<const char*, std::function<void()>> ways[] = {
       {"close request", [&] { PostMessageW(main, WM_CLOSE, 0, 0); }},
       {"close box", [&] { PostMessageW(main, WM_SYSCOMMAND, SC_CLOSE, 0); }},
-      {"button 退出", [&] { Click(main, ids::kHide); }},
+      {"button 退出", [&] { Click(main, main_window::kHideButton); }},
   };
   for (const auto& [name, close] : ways) {
     SCOPED_TRACE(name);
@@ -42,15 +106,23 @@ TEST_F(Tray, ClosingHidesAndBasicSettingsShowsTheWindowAsItWasLeft) {
     WaitFor([&] { return !IsWindowVisible(main); }, "the main window to hide");
     EXPECT_FALSE(q.Ended());
     q.Choose(WM_LBUTTONUP, "基本设置", [&] { return IsWindowVisible(main) && Foreground(main); });
-    EXPECT_EQ(Text(main, ids::kDose), "10");
+    EXPECT_EQ(Text(main, main_window::kDoseBox), "10");
   }
 }
 
 TEST_F(Tray, ClosingRightAfterATrayEventEnds) {
   WaitFor([&] { return Foreground(main); }, "the main window in front");  // activation clears a tray event
   q.PostTray(WM_MOUSEMOVE);
-  Click(main, ids::kHide);
+  Click(main, main_window::kHideButton);
   q.WaitForEnd();
+}
+
+TEST_F(Tray, ClosingAfterABalloonCameAndWentHides) {
+  WaitFor([&] { return Foreground(main); }, "the main window in front");
+  for (const UINT event : {NIN_BALLOONSHOW, NIN_BALLOONHIDE, NIN_BALLOONTIMEOUT}) q.PostTray(event);
+  Click(main, main_window::kHideButton);
+  WaitFor([&] { return !IsWindowVisible(main); }, "the main window to hide");
+  EXPECT_EQ(TrayIcons().size(), 1u) << "ended instead of hidden";
 }
 
 TEST_F(Tray, ClosingAfterTurningFromTheTipWindowToTheMainWindowHides) {
@@ -78,8 +150,10 @@ TEST_F(Tray, IconComesBackWithItsTooltipWhenTheShellRestarts) {
   NOTIFYICONDATAW icon{sizeof icon, main, 0};
   ASSERT_TRUE(Shell_NotifyIconW(NIM_DELETE, &icon));  // what a crashed shell leaves
   WaitFor([] { return TrayIcons().empty(); }, "the icon to go");
+  q.TakeTrayLog();
   Send(main, RegisterWindowMessageW(L"TaskbarCreated"));
   WaitFor([] { return TrayIcons().size() == 1; }, "the icon to come back");
+  EXPECT_EQ(q.TakeTrayLog(2), (std::vector<std::string>{"NIM_ADD", "NIM_SETVERSION"}));
   const HWND shown = TrayIcons().at(0);
   RECT place{};
   GetWindowRect(shown, &place);
@@ -113,10 +187,10 @@ TEST_F(Tray, OptionsDialogShowsItsNoticesAndCloses) {
   };
   open();
   EXPECT_EQ(Text(dialog), "找病友");
-  Click(dialog, ids::kOptionsApply);
+  Click(dialog, options_dialog::kApplyButton);
   EXPECT_EQ(q.AnswerBox(), "在这里设置代码来设置选项 w/o 关闭对话框!");
   EXPECT_TRUE(IsWindowVisible(dialog));
-  Click(dialog, ids::kOptionsOk);
+  Click(dialog, options_dialog::kOkButton);
   EXPECT_EQ(q.AnswerBox(), "在这里放置代码来设置选项并且关闭对话框!");
   WaitFor([&] { return !IsWindowVisible(dialog); }, "the dialog to close after OK");
   for (const auto close :

@@ -4,7 +4,10 @@
 #   wine.sh setup DIR RECORDER.exe    copy the template prefix (made once under
 #                                     DIR), start Xvfb and a persistent wineserver
 #   wine.sh run DIR PROGRAM [ARGS]    run a Windows program there
-#   wine.sh cleanup DIR               stop wineserver and Xvfb, drop the prefix
+#   wine.sh run-dpi DIR DPI PROGRAM [ARGS]
+#                                     the same in a second prefix, copied from
+#                                     the template once, whose screen has DPI
+#   wine.sh cleanup DIR               stop wineserver and Xvfb, drop the prefixes
 #
 # The tests keep themselves apart (a fresh program folder each, the registry
 # values reset before each test), so they share the prefix.
@@ -60,6 +63,16 @@ REG
   printf '%s %s\n' "$template_version" "$recorder" >"$template.ready"
 }
 
+run_program() {
+  export DISPLAY=:$(cat "$dir/run/display")
+  # Into a file, not CTest's pipe: Wine's own background processes, started
+  # by the first program, would hold the pipe open after the run.
+  timeout --kill-after=5 600 "${chinese[@]}" "$wine" "$@" >"$dir/run/output" 2>&1
+  status=$?
+  cat "$dir/run/output"
+  exit $status
+}
+
 case $mode in
 setup)
   "$0" cleanup "$dir"
@@ -79,20 +92,35 @@ setup)
   [ -s "$dir/run/display" ] || { cat "$dir/run/xvfb.log" >&2; exit 1; }
   DISPLAY=:$(cat "$dir/run/display") "${chinese[@]}" setsid "$wineserver" -p </dev/null >/dev/null 2>&1
   ;;
-run)
-  export DISPLAY=:$(cat "$dir/run/display")
-  # Into a file, not CTest's pipe: Wine's own background processes, started
-  # by the first program, would hold the pipe open after the run.
-  timeout --kill-after=5 600 "${chinese[@]}" "$wine" "$@" >"$dir/run/output" 2>&1
-  status=$?
-  cat "$dir/run/output"
-  exit $status
-  ;;
-cleanup)
+run-dpi)
+  # The DPI is read when the prefix's wineserver starts: the server stops,
+  # the value is written into the registry file, the next program starts it.
+  dpi=$1
+  shift
+  export WINEPREFIX=$dir/run/prefix-dpi
   if [ -d "$WINEPREFIX" ]; then
     "$wineserver" -k >/dev/null 2>&1
     timeout 20 "$wineserver" -w >/dev/null 2>&1
+  else
+    cp -a "$dir/template" "$WINEPREFIX" || exit 1
   fi
+  awk -v value="\"LogPixels\"=dword:$(printf '%08x' "$dpi")" '
+    /^\[/ { desktop = index($0, "[Control Panel\\\\Desktop]") == 1 }
+    desktop && /^"LogPixels"=/ { next }
+    { print }
+    desktop && /^#time=/ { print value }
+  ' "$WINEPREFIX/user.reg" >"$WINEPREFIX/user.reg.new" && mv "$WINEPREFIX/user.reg.new" "$WINEPREFIX/user.reg"
+  run_program "$@"
+  ;;
+run)
+  run_program "$@"
+  ;;
+cleanup)
+  for prefix in "$WINEPREFIX" "$dir/run/prefix-dpi"; do
+    [ -d "$prefix" ] || continue
+    WINEPREFIX=$prefix "$wineserver" -k >/dev/null 2>&1
+    WINEPREFIX=$prefix timeout 20 "$wineserver" -w >/dev/null 2>&1
+  done
   [ -s "$dir/run/xvfb.pid" ] && kill "$(cat "$dir/run/xvfb.pid")" 2>/dev/null
   [ -n "${E2E_KEEP_PREFIX:-}" ] || rm -rf "$dir/run"
   ;;

@@ -1,11 +1,13 @@
 #!/usr/bin/env bash
-# installer-test.sh WINE_SH STATE SETUP PROGRAM PROBE
+# installer-test.sh WINE_SH STATE SETUP PROGRAM PROBE UNINSTALLER PUBLISHER ABOUT_URL
 # The installer and the uninstaller under Wine, in the end-to-end tests'
 # prefix (WINE_SH run STATE ...): install, start, install over the running
 # copy, a program folder that takes no files, uninstall silently, uninstall
-# answering Yes to deleting the record. Stops at the first failed check.
+# choosing to delete the record on the first page, which must be drawn.
+# UNINSTALLER is the uninstaller made with SETUP. Stops at the first failed
+# check.
 set -u
-wine_sh=$1 state=$2 setup=$3 program=$4 probe=$5
+wine_sh=$1 state=$2 setup=$3 program=$4 probe=$5 uninstaller=$6 publisher=$7 about_url=$8
 prefix=$state/run/prefix
 w() { "$wine_sh" run "$state" "$@"; }
 fail() { echo "FAIL: $*"; chattr -i "$dir" 2>/dev/null; exit 1; }
@@ -38,7 +40,12 @@ w "$setup" /S || fail "setup /S failed"
 cmp -s "$dir/Quorvane.exe" "$program" || fail "Quorvane.exe not installed"
 [ -f "$dir/TIPOFDAY.TXT" ] && [ -f "$dir/Uninstall.exe" ] || fail "TIPOFDAY.TXT or Uninstall.exe missing"
 [ -f "$shortcut" ] || fail "no Start-menu shortcut"
+cmp -s "$dir/Uninstall.exe" "$uninstaller" || fail "Uninstall.exe is not the uninstaller made with the installer"
+# The version record, which names the licence, is the uninstaller's too.
+strings -el "$dir/Uninstall.exe" | grep -qxF "Copyright (c) the Quorvane authors. MIT License." ||
+  fail "the uninstaller has no version record naming the licence"
 expected=(DisplayName=Quorvane DisplayVersion=1.0 "DisplayIcon=$windir\\Quorvane.exe,0"
+  "Publisher=$publisher" "URLInfoAbout=$about_url"
   "UninstallString=\"$windir\\Uninstall.exe\"" "QuietUninstallString=\"$windir\\Uninstall.exe\" /S"
   "InstallLocation=$windir" NoModify=0x1 NoRepair=0x1)
 for pair in "${expected[@]}"; do
@@ -86,11 +93,25 @@ w reg query "$uninstall_key" >/dev/null 2>&1 && fail "uninstall entry left"
 [ -z "$(reg_value "$run_key" Quorvane)" ] || fail "Run value left"
 [ "$(reg_value 'HKCU\Software' Quorvane)" = "$record" ] && [ -f "$diary/doselog.csv" ] || fail "the record went"
 
-echo "uninstall answering Yes to deleting the record"
+echo "uninstall choosing on its first page to delete the record"
 w "$setup" /S || fail "setup /S failed"
+mkdir -p "$diary" && touch "$diary/doselog.csv" "$diary/selfcheck.csv"
 w start "$windir\\Uninstall.exe" >/dev/null
-w "$probe" press 1 || fail "no uninstall confirmation page"
-w "$probe" press 6 || fail "no question about the record"
+page=$(w "$probe" question) || fail "no question about the record"
+for line in "您的用药记录、用药日记和自检记录要保留吗？" "[x] 保留（以后再安装 Quorvane 时还能接着用）(&K)" \
+  "一起删除（删除后无法恢复）(&D)"; do
+  grep -qF -- "$line" <<<"$page" || fail "the first page lacks '$line':
+$page"
+done
+[ -f "$dir/Quorvane.exe" ] && [ -f "$diary/doselog.csv" ] || fail "files removed before the question was answered"
+# Drawn, not a black rectangle: the page is light on the screen.
+shot=$state/uninstall-question.png
+DISPLAY=:$(cat "$state/run/display") import -window root -crop "$(tail -1 <<<"$page")" "$shot" ||
+  fail "no screenshot"
+brightness=$(/usr/bin/convert "$shot" -format '%[fx:mean]' info:)
+awk "BEGIN { exit !($brightness > 0.5) }" || fail "the first page is not drawn (brightness $brightness, see $shot)"
+w "$probe" choose "一起删除" || fail "cannot choose to delete"
+w "$probe" press 1 || fail "no uninstall button"
 wait_gone "$diary" || fail "the diary folder stayed"
 wait_gone "$dir" || fail "the program folder stayed"
 [ -z "$(reg_value 'HKCU\Software' Quorvane)" ] || fail "the record stayed"

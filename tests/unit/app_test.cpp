@@ -1,13 +1,14 @@
 // Start-up, closing, one copy at a time, failure reports and the window tables.
 #include <gtest/gtest.h>
 
-#include "app/main_window_values.h"
 #include "app/single_instance.h"
 #include "app/startup.h"
 #include "base/failure_report.h"
+#include "diary/diary_window_definition.h"
 #include "fakes.h"
+#include "options/options_dialog_definition.h"
+#include "tips/tip_window_definition.h"
 #include "tray/tray_state.h"
-#include "ui/window_definitions.h"
 
 namespace quorvane {
 namespace {
@@ -34,10 +35,6 @@ TEST(Startup, RunsTheStepsInOrderAndSkipsAFailingOne) {
   }
 }
 
-TEST(Startup, BeforeTheMainWindowExistsWorksOnItsDesignValues) {
-  EXPECT_EQ(MainWindowDesignValues(), (RegimenValues{"强的松", "2006-05-22", "6", 1, 1, 1}));
-}
-
 TEST(TrayState, ClosingEndsTheProgramOnlyWhenTheLatestActionCameThroughTheTray) {
   // i: a tray event; I: a tray event whose bringing the window forward
   // activates it from the tip window; o: activated from the tip window;
@@ -58,23 +55,22 @@ TEST(TrayState, ClosingEndsTheProgramOnlyWhenTheLatestActionCameThroughTheTray) 
   }
 }
 
-TEST(WindowDefinition, CreatesControlsInTabIndexOrderContainersFirst) {
-  // "*" marks a control that takes the focus.
+TEST(WindowDefinition, CreatesControlsInTabIndexOrderEachLabelBeforeItsBoxContainersLast) {
+  // "*" marks a tab stop.
   const std::pair<const WindowDefinition&, std::string_view> cases[] = {
       {kMainWindow,
-       "Label1(0) Label1(1) Label1(2) *Text1(0) *Text1(1) *Text1(2) *chkGrdf *chkKjtx *Command1 "
-       "*Command2 *chkLoadTipsAtStartup"},
-      {kTipWindow, "*cmdOK *Picture1 *cmdNextTip *Command1 lblTipText Label1"},
+       "drugNameLabel *drugNameBox startDateLabel *startDateBox doseLabel *doseBox *alternateDayCheck "
+       "*remindAtStartCheck *saveButton *hideButton *tipsAtStartupCheck"},
+      {kTipWindow, "*okButton *panel *nextTipButton *updateTipsButton heading tipText"},
       {kOptionsDialog,
-       "*cmdOK *cmdCancel *cmdApply picOptions(1) picOptions(2) picOptions(3) fraSample2 "
-       "fraSample3 fraSample4"},
+       "*okButton *cancelButton *applyButton page1 page2 page3 sample2Frame sample3Frame sample4Frame"},
       {kDiaryWindow,
-       "lblMonth *grdCalendar lblLegend lblDay lblNote *txtNote *cmdTaken *cmdMissed *cmdClear *cmdPrevMonth "
-       "*cmdNextMonth *cmdExport lblSummary"}};
+       "*previousMonthButton *nextMonthButton month *calendar legend day noteLabel *noteBox *takenButton "
+       "*missedButton *clearButton *exportButton summary"}};
   for (const auto& [window, expected] : cases) {
     std::string order;
-    for (const ControlDefinition* control : CreationOrder(window))
-      testing::Note(&order, std::string(TakesFocus(*control) ? "*" : "").append(control->name));
+    for (const PlacedControl& placed : CreationOrder(window))
+      testing::Note(&order, std::string(placed.tabStop ? "*" : "").append(placed.definition->name));
     EXPECT_EQ(order, expected);
   }
 }

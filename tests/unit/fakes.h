@@ -11,7 +11,8 @@
 #include <string>
 #include <vector>
 
-#include "app/main_window_host.h"
+#include "app/main_window_definition.h"
+#include "app/startup.h"
 #include "base/ansi_codec.h"
 #include "base/clock.h"
 #include "base/data_folders.h"
@@ -21,10 +22,9 @@
 #include "base/utf.h"
 #include "commands/shell_opener.h"
 #include "regimen/key_value_store.h"
+#include "regimen/regimen_source.h"
 #include "tips/http_client.h"
 #include "tips/tips_of_the_day.h"
-#include "ui/control_ids.h"
-#include "ui/window_definitions.h"
 
 namespace quorvane::testing {
 
@@ -110,14 +110,16 @@ struct ScriptedRandom : RandomSource {
   float NextUnit() override { return values[std::min(next++, values.size() - 1)]; }
 };
 
-// Answers every GET with the prepared response as it is.
+// Answers a GET of an address ending in ".sig" with `signature`, every other
+// with `response`, as they are, and notes the address and the limit.
 struct FakeHttpClient : HttpClient {
-  HttpResponse response;
-  std::size_t limit = 0;
+  HttpResponse response, signature;
+  std::vector<std::pair<std::string, std::size_t>> asked;
   bool outOfMemory = false;
-  HttpResponse Get(std::string_view, std::size_t maxBodyBytes) override {
+  HttpResponse Get(std::string_view url, std::size_t maxBodyBytes) override {
     if (outOfMemory) throw std::bad_alloc();
-    return limit = maxBodyBytes, response;
+    asked.emplace_back(url, maxBodyBytes);
+    return url.ends_with(".sig") ? signature : response;
   }
 };
 
@@ -179,19 +181,21 @@ struct FakeFileSystem : FileSystem, FolderAccess {
   }
 };
 
-// The main window as start-up sees it. Its controls come from its table as
+// The main window as start-up and the reminder see it. Its controls come from its table as
 // the real window makes them: text boxes show their caption, check boxes their
 // initial value. What start-up does to it goes into a journal.
-struct FakeMainWindow : MainWindowHost {
+struct FakeMainWindow : StartupHost, RegimenSource {
   static std::string Text(int id) { return std::string(FindControl(kMainWindow, id)->caption); }
   static int Box(int id) { return FindControl(kMainWindow, id)->initialValue; }
-  RegimenValues controls{Text(ids::kDrugName),    Text(ids::kStartDate),    Text(ids::kDose),
-                         Box(ids::kAlternateDay), Box(ids::kRemindAtStart), Box(ids::kTipsAtStartup)};
+  RegimenValues controls{Text(main_window::kDrugNameBox),       Text(main_window::kStartDateBox),
+                         Text(main_window::kDoseBox),           Box(main_window::kAlternateDayCheck),
+                         Box(main_window::kRemindAtStartCheck), Box(main_window::kTipsAtStartupCheck)};
   std::string journal;
   bool failTrayIcon = false;
 
   void Hide() override { Note(&journal, "hide"); }
   RegimenValues Controls() const override { return controls; }
+  RegimenValues CurrentRegimen() const override { return controls; }
   void SetControls(const RegimenValues& values) override { controls = values, Note(&journal, "set"); }
   void AddTrayIcon() override {
     if (failTrayIcon) throw std::runtime_error("no shell");

@@ -3,6 +3,7 @@
 
 #include "fakes.h"
 #include "tips/capped_body.h"
+#include "tips/signature_verifier.h"
 #include "tips/tip_file.h"
 #include "tips/tip_list.h"
 #include "tips/tip_random.h"
@@ -137,18 +138,35 @@ TEST(CappedBody, StopsOneBytePastTheLimit) {
 }
 
 const std::string kOldFile = ToGbk("旧的一条\r\n旧的两条\r\n");
-const std::string kSucceeded(kTipUpdateSucceeded), kFailed(kTipUpdateFailed);
+const std::string kSucceeded(kTipUpdateSucceeded), kFailed(kTipUpdateFailed), kNotSigned(kTipUpdateNotSigned);
 HttpResponse Answer(int status, std::string body) { return {true, status, std::move(body), true}; }
+// The publisher's signature of some bytes, short as a real one is.
+std::string SignatureOf(std::string_view bytes) {
+  return "signed " + std::to_string(std::hash<std::string_view>{}(bytes));
+}
+constexpr std::string_view kAddress = "http://tips.invalid/tipofday.txt";
+
+struct FakeVerifier : SignatureVerifier {
+  bool Verify(std::string_view data, std::string_view signature) override {
+    return signature == SignatureOf(data);
+  }
+};
 
 struct TipUpdate : TipWindow {
   testing::FakeHttpClient http;
   testing::RecordingBoxes boxes;
+  FakeVerifier verifier;
   void SetUp() override {
     files.files[kTipFile] = kOldFile;
     tips.LoadFromFolder(kFolder);  // the open window: two tips, the first on show
   }
+  // Serves a tip file and the publisher's signature of it.
+  void Serve(std::string_view body) {
+    http.response = Answer(200, std::string(body));
+    http.signature = Answer(200, SignatureOf(body));
+  }
   void Update(std::string_view folder = kFolder) {
-    UpdateTipFile({http, files, boxes, tips, "http://tips.invalid/tipofday.txt", std::string(folder)});
+    UpdateTipFile({http, files, boxes, tips, verifier, std::string(kAddress), std::string(folder)});
   }
 };
 
@@ -176,7 +194,7 @@ TEST_F(TipUpdate, OnlyACompleteTwoHundredBodyWithinTheLimitReplacesTheFile) {
     files.diskFull = trouble == kDiskFull;
     http.outOfMemory = trouble == kOutOfMemory;
     files.locked = trouble == kHeldOpen ? decltype(files.locked){kTipFile} : decltype(files.locked){};
-    http.response = response, journal.clear();
+    http.response = response, http.signature = Answer(200, SignatureOf(response.body)), journal.clear();
     Update();
     const bool replaced = !shownTip.empty();
     // The network is blamed only for a failed download; a file that cannot
@@ -190,11 +208,32 @@ TEST_F(TipUpdate, OnlyACompleteTwoHundredBodyWithinTheLimitReplacesTheFile) {
     EXPECT_EQ(journal, replaced ? "box:" + kSucceeded + " label:" + shownTip : "box:" + failure) << what;
     EXPECT_EQ(files.files, (decltype(files.files){{kTipFile, replaced ? response.body : kOldFile}})) << what;
   }
-  EXPECT_EQ(http.limit, kMaxTipFileBytes);
+}
+
+TEST_F(TipUpdate, OnlyThePublishersSignatureOfTheseVeryBytesLetsThemIn) {
+  // The signature is fetched beside the file, under the same limit. A server
+  // that answers without the right signature is not the network's fault.
+  const std::string tip = "激素要按医嘱服用", good = SignatureOf(tip);
+  // clang-format off
+  const std::tuple<std::string_view, HttpResponse, std::string> cases[] = {
+      {"signed", Answer(200, good), kSucceeded},            {"signed other bytes", Answer(200, SignatureOf("激素可以自己停")), kNotSigned},
+      {"no signature", Answer(404, "Not Found"), kNotSigned}, {"404 though its body fits", Answer(404, good), kNotSigned},
+      {"empty signature", Answer(200, ""), kNotSigned},     {"refused connection", {}, kFailed},
+      {"status 0", Answer(0, good), kFailed},               {"signature cut short", {true, 200, good, false}, kFailed},
+      {"over the limit", Answer(200, std::string(kMaxTipFileBytes + 1, 'x')), kFailed}};
+  // clang-format on
+  for (const auto& [what, signature, box] : cases) {
+    files.files = {{kTipFile, kOldFile}}, boxes.shown.clear(), http.asked.clear();
+    http.response = Answer(200, tip), http.signature = signature;
+    Update();
+    EXPECT_EQ(boxes.shown, Lines{box}) << what;
+    EXPECT_EQ(files.files.at(kTipFile), box == kSucceeded ? tip : kOldFile) << what;
+    EXPECT_EQ(http.asked.back(), std::pair(std::string(kAddress) + ".sig", kMaxTipFileBytes)) << what;
+  }
 }
 
 TEST_F(TipUpdate, FailedReloadComesAfterTheSuccessBox) {
-  http.response = Answer(200, "新的一条\r\n");
+  Serve("新的一条\r\n");
   files.unreadable.insert(kTipFile);
   Update();
   EXPECT_EQ(boxes.shown, (Lines{kSucceeded, kFailed}));
@@ -211,7 +250,7 @@ struct TipsOutsideTheProgramFolder : TipUpdate {
 TEST_F(TipsOutsideTheProgramFolder, ComeFromTheUserFolderFirstThenBesideTheProgram) {
   files.files[kTipFile] = "shipped";
   EXPECT_EQ(tips.LoadFromFolders(Folders().readFrom).path, kTipFile);
-  http.response = Answer(200, "downloaded");
+  Serve("downloaded");
   Update(Folders().writeTo);
   EXPECT_EQ(files.files.at(downloaded), "downloaded");
   EXPECT_EQ(files.files.at(kTipFile), "shipped");
@@ -222,7 +261,7 @@ TEST_F(TipsOutsideTheProgramFolder, ComeFromTheUserFolderFirstThenBesideTheProgr
 TEST_F(TipsOutsideTheProgramFolder, WhenNeitherFolderTakesTheFileTheMessageNamesItAndTheOldOneStays) {
   files.files[downloaded] = "old";
   files.refusing.insert(user);
-  http.response = Answer(200, "new");
+  Serve("new");
   Update(user);
   EXPECT_EQ(boxes.shown, Lines{"无法写入文件 " + downloaded + "\r\n\r\n拒绝访问。"});
   EXPECT_EQ(files.files.at(downloaded), "old");

@@ -226,34 +226,137 @@ std::map<std::string, std::set<std::string>> sitemapTargets(const std::string& s
   return targets;
 }
 
-// What the medical review asked of every page: whoever reads a list of drugs
-// to avoid learns not to stop one alone, no page uses words patients misread,
-// and 120 always comes with Taiwan's 119.
-struct PageRule {
-  const char *whenPageHas, *mustHave, *mustNotHave;  // "" for every page; nullptr for no rule
-};
-const PageRule kPageRules[] = {
-    {"肉毒毒素", "已经在用的药，请不要自己停用，先问医生", nullptr},
-    {"120", "119", nullptr},
-    {"", nullptr, "灭活疫苗"},
-    {"", nullptr, "停药日"},
+// What a patient reads: every page of both guides and every shipped tip, as
+// plain text cut into sentences at 。！？ and at tags other than inline ones.
+// A heading starts a section; its sentence is "\f".
+struct Text {
+  std::string where;
+  std::vector<std::string> sentences;
 };
 
-TEST(GuideContent, EveryPageKeepsTheReviewRules) {
+std::vector<std::string> sentences(std::string text) {
+  static const std::regex space(R"(\s+)"), blank("&nbsp;"),
+      inlineTag(R"(</?(a|b|i|em|strong|span)\b[^>]*>)", std::regex::icase),
+      heading(R"(<h[1-6]\b)", std::regex::icase), tag("<[^>]*>"), end("(。|！|？)");
+  text = std::regex_replace(std::regex_replace(text, space, " "), blank, " ");
+  text = std::regex_replace(std::regex_replace(text, inlineTag, ""), heading, "\n\f\n$&");
+  text = std::regex_replace(std::regex_replace(text, tag, "\n"), end, "$1\n");
+  std::vector<std::string> found;
+  for (std::size_t at = 0, next; at < text.size(); at = next + 1) {
+    next = std::min(text.find('\n', at), text.size());
+    const std::string sentence = text.substr(at, next - at);
+    if (sentence.find_first_not_of(' ') != std::string::npos) found.push_back(sentence);
+  }
+  return found;
+}
+
+std::vector<Text> patientTexts() {
+  std::vector<Text> texts;
   for (const Guide& guide : {kGuides[0], kGuides[1]}) {
     const Document document(guide.path);
     for (const auto& [name, entry] : document.directory) {
-      const std::string page = name.ends_with(".htm") ? decodeGbk(document.read(name)).value_or("") : "";
-      for (const PageRule& rule : kPageRules) {
-        if (page.empty() || page.find(rule.whenPageHas) == std::string::npos) {
-          continue;
-        }
-        EXPECT_TRUE(!rule.mustHave || page.find(rule.mustHave) != std::string::npos)
-            << guide.path << name << " has " << rule.whenPageHas << " but not " << rule.mustHave;
-        EXPECT_TRUE(!rule.mustNotHave || page.find(rule.mustNotHave) == std::string::npos)
-            << guide.path << name << " has " << rule.mustNotHave;
+      if (name.ends_with(".htm"))
+        texts.push_back({guide.path + name, sentences(decodeGbk(document.read(name)).value_or(""))});
+    }
+  }
+  std::ifstream in(QUORVANE_ASSETS_DIR "/TIPOFDAY.TXT", std::ios::binary);
+  const std::string tips =
+      decodeGbk({std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()}).value_or("");
+  int line = 0;
+  for (std::size_t at = 0, next; at < tips.size(); at = next + 2) {
+    next = std::min(tips.find("\r\n", at), tips.size());
+    texts.push_back({"TIPOFDAY.TXT line " + std::to_string(++line), sentences(tips.substr(at, next - at))});
+  }
+  return texts;
+}
+
+// The medical reviews' rules, and the program's own rule for the dose reminder
+// (a box at each start on a dose day; a dose day every day when 隔日顿服 is not
+// ticked or the start date cannot be read). Patterns are regular expressions.
+enum class Scope { kSentence, kSection, kText };  // where mustHave is looked for
+struct ContentRule {
+  const char* when;         // searched in each sentence
+  const char* mustHave;     // near it, by the scope; nullptr for none
+  const char* mustNotHave;  // not in the same sentence; nullptr for none
+  Scope scope = Scope::kSentence;
+  bool pagesOnly = false;  // a tip is too short for it
+};
+const char kEveryDay[] = "天天.*提醒|每天都.*提醒|提醒.*天天|提醒.*每天都";
+const ContentRule kContentRules[] = {
+    {"肉毒毒素", "已经在用的药，请不要自己停用，先问医生", nullptr, Scope::kText, true},
+    {"", nullptr, "灭活疫苗|停药日"},
+    {"120", "119", nullptr},
+    {"120", "新出现或明显加重的呼吸困难或吞咽困难", nullptr, Scope::kText},
+    {"呼吸困难或吞咽困难", "新出现或明显加重的呼吸困难或吞咽困难", nullptr},
+    {"吃不下激素|吃不进激素|吃不下药|吃不进药", "当天联系医生", nullptr, Scope::kText},
+    {"带状疱疹", nullptr, "较早|老|旧|以前|过去|早期|第一代"},
+    {"不吃|不服用|停服", "除非医生另有交代", nullptr},
+    {kEveryDay, "隔日顿服", nullptr, Scope::kSection},
+    {kEveryDay, "开始日期", nullptr, Scope::kSection},
+    {kEveryDay, "不服药日", nullptr, Scope::kSection},
+    {"提醒", nullptr, "最多.*一次|只.*一次|只在|不会.*提醒|不提醒|不提示|不弹|告诉您.*是不是服药日"},
+};
+
+TEST(GuideContent, PagesAndTipsKeepTheReviewRules) {
+  for (const Text& text : patientTexts()) {
+    std::vector<std::string> sections(1);
+    std::vector<std::size_t> sectionOf;
+    for (const std::string& sentence : text.sentences) {
+      if (sentence == "\f") sections.emplace_back();
+      sections.back() += sentence + "\n";
+      sectionOf.push_back(sections.size() - 1);
+    }
+    std::string whole;
+    for (const std::string& section : sections) whole += section;
+    for (const ContentRule& rule : kContentRules) {
+      const std::regex when(rule.when), mustHave(rule.mustHave ? rule.mustHave : ""),
+          mustNotHave(rule.mustNotHave ? rule.mustNotHave : "$^");
+      for (std::size_t i = 0; i < text.sentences.size(); ++i) {
+        const std::string& sentence = text.sentences[i];
+        if ((rule.pagesOnly && !text.where.ends_with(".htm")) || !std::regex_search(sentence, when)) continue;
+        const std::string& near = rule.scope == Scope::kSentence  ? sentence
+                                  : rule.scope == Scope::kSection ? sections[sectionOf[i]]
+                                                                  : whole;
+        EXPECT_TRUE(std::regex_search(near, mustHave))
+            << text.where << ": \"" << sentence << "\" without " << rule.mustHave;
+        EXPECT_FALSE(std::regex_search(sentence, mustNotHave))
+            << text.where << ": \"" << sentence << "\" has " << rule.mustNotHave;
       }
     }
+  }
+}
+
+// Older readers: no size below 12 pt in any style sheet or page.
+TEST(GuideContent, NoTextBelowTwelvePoints) {
+  static const std::regex declaration(R"(font(-size)?\s*:([^;}"]*))", std::regex::icase),
+      size(R"((^|[\s:])([0-9.]+)(pt|px|em|%)|small)", std::regex::icase);
+  const std::map<std::string, double> kSmallest = {{"pt", 12}, {"px", 16}, {"em", 1}, {"%", 100}};
+  for (const Guide& guide : {kGuides[0], kGuides[1]}) {
+    const Document document(guide.path);
+    for (const auto& [name, entry] : document.directory) {
+      if (!name.ends_with(".htm") && !name.ends_with(".css")) continue;
+      const std::string source = document.read(name);
+      EXPECT_EQ(source.find("<font"), std::string::npos) << guide.path << name;
+      for (std::sregex_iterator found(source.begin(), source.end(), declaration), end; found != end;
+           ++found) {
+        const std::string value = (*found)[2];
+        for (std::sregex_iterator number(value.begin(), value.end(), size); number != end; ++number) {
+          EXPECT_TRUE((*number)[3].matched && std::stod((*number)[2]) >= kSmallest.at((*number)[3]))
+              << guide.path << name << ": " << (*found)[0];
+        }
+      }
+    }
+  }
+}
+
+// The tip window shows one tip in a fixed box: at most 36 characters each.
+TEST(GuideContent, EveryTipFitsTheTipWindow) {
+  for (const Text& text : patientTexts()) {
+    if (!text.where.starts_with("TIPOFDAY.TXT")) continue;
+    std::string tip;
+    for (const std::string& sentence : text.sentences) tip += sentence;
+    EXPECT_LE(std::count_if(tip.begin(), tip.end(), [](char c) { return (c & 0xC0) != 0x80; }), 36)
+        << text.where << ": " << tip;
   }
 }
 
@@ -265,7 +368,9 @@ TEST(GuideContent, IndexLeadsFromTroubleToTheRightPages) {
   } kEntries[] = {
       {kGuides[0], "漏服", "11-alternate-day.htm"},     {kGuides[0], "漏服", "08-pyridostigmine.htm"},
       {kGuides[0], "吞咽困难", "25-warning-signs.htm"}, {kGuides[1], "漏服", "03-missed-dose.htm"},
-      {kGuides[1], "吞咽困难", "06-warning-signs.htm"},
+      {kGuides[1], "吞咽困难", "06-warning-signs.htm"}, {kGuides[0], "带状疱疹", "18-infection.htm"},
+      {kGuides[0], "带状疱疹", "19-vaccination.htm"},   {kGuides[1], "血氧仪", "06-warning-signs.htm"},
+      {kGuides[0], "血氧仪", "25-warning-signs.htm"},   {kGuides[1], "天天提醒", "02-dose-days.htm"},
   };
   for (const auto& entry : kEntries) {
     const Document document(entry.guide.path);

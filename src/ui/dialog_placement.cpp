@@ -1,4 +1,4 @@
-#include "options/dialog_placement.h"
+#include "ui/dialog_placement.h"
 
 #include <cmath>
 
