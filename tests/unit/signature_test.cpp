@@ -26,7 +26,8 @@ TEST(EcdsaSignature, DerBecomesRAndSRightAlignedInThirtyTwoBytesEach) {
        "0023d49ee834f05ff9000cba7d7b6dabed874ee9265a293329b93420d0c9d836"},
       {"3044" "02207f" + r + "0220" + s,  "7f" + r + s},
       {"3025" "02017f" "0220" + s,       zeros + "7f" + s},     // r of one byte
-      {"3026" "0202" "0080" "0220" + s,  zeros + "80" + s}};    // and needing its zero
+      {"3026" "0202" "0080" "0220" + s,  zeros + "80" + s},     // and needing its zero
+      {"3045" "022100" "80" + r + "0220" + s, "80" + r + s}};  // 33 bytes
   // clang-format on
   for (const auto& [der, raw] : cases) {
     const auto converted = EcdsaP256SignatureFromDer(Bytes(der)).value_or(RawEcdsaP256Signature{});
