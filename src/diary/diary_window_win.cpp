@@ -43,8 +43,10 @@ DayGridCell CellFor(const DayMark& mark, const CivilDate& selected) {
   DayGridCell cell;
   cell.number = std::to_wstring(mark.date.day);
   if (mark.doseDay) cell.mark = kDoseDayMark;
-  if (mark.logged == DoseStatus::Taken) cell.status = kTakenMark + Widen(kTakenWord), cell.tone = DayTone::Good;
-  if (mark.logged == DoseStatus::Missed) cell.status = kMissedMark + Widen(kMissedWord), cell.tone = DayTone::Bad;
+  if (mark.logged == DoseStatus::Taken)
+    cell.status = kTakenMark + Widen(kTakenWord), cell.tone = DayTone::Good;
+  if (mark.logged == DoseStatus::Missed)
+    cell.status = kMissedMark + Widen(kMissedWord), cell.tone = DayTone::Bad;
   cell.today = mark.today;
   cell.selected = mark.date == selected;
   cell.dim = mark.future;
