@@ -1,5 +1,7 @@
 #include "diary/diary_month.h"
 
+#include <algorithm>
+
 #include "diary/status_words.h"
 #include "regimen/dose_reminder.h"
 
@@ -62,6 +64,19 @@ int WeekdayFromMonday(const CivilDate& date) {
   // 1970-01-01 was a Thursday (3 counted from Monday).
   const std::int64_t weekday = (DaysSinceEpoch(date) + 3) % 7;
   return static_cast<int>(weekday < 0 ? weekday + 7 : weekday);
+}
+
+int CalendarCell(const CivilDate& day) { return WeekdayFromMonday({day.year, day.month, 1}) + day.day - 1; }
+
+CivilDate DayInCalendarCell(int year, int month, int cell) {
+  return DateFromDays(DaysSinceEpoch({year, month, 1}) + cell - WeekdayFromMonday({year, month, 1}));
+}
+
+std::optional<CivilDate> AddMonths(const CivilDate& day, int months) {
+  const std::int64_t index = day.year * std::int64_t{12} + (day.month - 1) + months;
+  if (index < 12 || index >= 10'000 * 12) return std::nullopt;
+  const int year = static_cast<int>(index / 12), month = static_cast<int>(index % 12) + 1;
+  return CivilDate{year, month, std::min(day.day, DaysInMonth(year, month))};
 }
 
 }  // namespace quorvane

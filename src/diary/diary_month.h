@@ -39,4 +39,14 @@ std::string DayDescription(const DayMark& mark, const std::string& note);
 // 0 for Monday to 6 for Sunday: the calendar's weeks begin on Monday.
 int WeekdayFromMonday(const CivilDate& date);
 
+// The calendar shows a month as six weeks of cells, from the Monday on or
+// before the 1st: the cell of one of its days, and the day in a cell, which
+// may belong to the month before or after.
+int CalendarCell(const CivilDate& day);
+CivilDate DayInCalendarCell(int year, int month, int cell);
+
+// The same day `months` months later (earlier when negative) for "上月" and
+// "下月", or the last day of a shorter month; none past year 1 or 9999.
+std::optional<CivilDate> AddMonths(const CivilDate& day, int months);
+
 }  // namespace quorvane

@@ -133,10 +133,7 @@ void DiaryWindow::Select(const CivilDate& day) {
 }
 
 void DiaryWindow::MoveMonths(int months) {
-  const int index = shownYear_ * 12 + (shownMonth_ - 1) + months;
-  const int year = index / 12, month = index % 12 + 1;
-  if (!IsValidDate({year, month, 1})) return;
-  Select({year, month, std::min(selected_.day, DaysInMonth(year, month))});
+  if (const auto day = AddMonths({shownYear_, shownMonth_, selected_.day}, months)) Select(*day);
 }
 
 void DiaryWindow::Refresh() {
@@ -144,10 +141,9 @@ void DiaryWindow::Refresh() {
   const std::vector<DayMark> marks =
       MonthMarks(*diary_, regimen_.CurrentRegimen(), shownYear_, shownMonth_, today);
   std::vector<DayGridCell> cells(kDayGridCells);
-  const int offset = WeekdayFromMonday({shownYear_, shownMonth_, 1});
   const DayMark* selectedMark = nullptr;
   for (const DayMark& mark : marks) {
-    cells[offset + mark.date.day - 1] = CellFor(mark, selected_);
+    cells[CalendarCell(mark.date)] = CellFor(mark, selected_);
     if (mark.date == selected_) selectedMark = &mark;
   }
   SendMessageW(Control(kCalendar), kDayGridSetCells, 0, reinterpret_cast<LPARAM>(cells.data()));
@@ -229,7 +225,7 @@ LRESULT DiaryWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       MoveMonths(value);
       break;
     case kPickCell:
-      Select(AddDays({shownYear_, shownMonth_, 1}, value - WeekdayFromMonday({shownYear_, shownMonth_, 1})));
+      Select(DayInCalendarCell(shownYear_, shownMonth_, value));
       break;
   }
   return 0;

@@ -2,6 +2,8 @@
 
 #include <initializer_list>
 
+#include "ui/dpi_scaling.h"
+
 namespace quorvane {
 namespace {
 
@@ -63,7 +65,7 @@ UINT DpiForWindow(HWND window) {
 int SystemMetricForDpi(int index, UINT dpi) {
   if (auto function = Functions().getSystemMetricsForDpi) return function(index, dpi);
   // Older systems report every metric at the system DPI.
-  return MulDiv(GetSystemMetrics(index), static_cast<int>(dpi), static_cast<int>(DpiForSystem()));
+  return ScaleFromSystemDpi(GetSystemMetrics(index), static_cast<int>(DpiForSystem()), static_cast<int>(dpi));
 }
 
 bool NonClientMetricsForDpi(NONCLIENTMETRICSW& metrics, UINT dpi) {
@@ -75,7 +77,7 @@ bool NonClientMetricsForDpi(NONCLIENTMETRICSW& metrics, UINT dpi) {
   const int systemDpi = static_cast<int>(DpiForSystem());
   for (LOGFONTW* font : {&metrics.lfCaptionFont, &metrics.lfSmCaptionFont, &metrics.lfMenuFont,
                          &metrics.lfStatusFont, &metrics.lfMessageFont})
-    font->lfHeight = MulDiv(font->lfHeight, static_cast<int>(dpi), systemDpi);
+    font->lfHeight = ScaleFromSystemDpi(font->lfHeight, systemDpi, static_cast<int>(dpi));
   return true;
 }
 

@@ -50,13 +50,18 @@ void Retry(const std::function<void()>& step) {
 
 fs::path ShellLogFile() { return fs::temp_directory_path() / L"quorvane-shell.log"; }
 
-// Each test begins with no record, no logon entry, no proxy and an empty shell log.
+// Each test begins with no record, no logon entry, no proxy and an empty shell
+// log, and leaves no record and no logon entry behind (by then its programs
+// have ended): the installer test, which shares the prefix, must not find one.
 struct Reset : testing::EmptyTestEventListener {
-  void OnTestStart(const testing::TestInfo&) override {
-    SetUserValue(kRecordKey, std::nullopt);
-    SetUserValue(kRunKey, std::nullopt);
+  void OnTestStart(const testing::TestInfo& test) override {
+    OnTestEnd(test);
     SetEnvironmentVariableW(L"http_proxy", nullptr);
     WriteBytes(ShellLogFile(), "");
+  }
+  void OnTestEnd(const testing::TestInfo&) override {
+    SetUserValue(kRecordKey, std::nullopt);
+    SetUserValue(kRunKey, std::nullopt);
   }
 };
 

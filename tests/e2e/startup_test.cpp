@@ -6,14 +6,15 @@
 
 namespace e2e {
 
-TEST(Startup, FirstStartWritesTheQuotedRunValueAndShowsTheWindowDefaults) {
+TEST(Startup, FirstStartRemindsOnTheStartDateAndWritesTheQuotedRunValue) {
+  wchar_t today[16] = {};
+  GetDateFormatW(LOCALE_INVARIANT, 0, nullptr, L"yyyy-MM-dd", today, 16);
+  SetUserValue(kRecordKey, "强的松|" + Utf8(today) + "|6|3|1");  // day 0: a dose day
   Quorvane q;
   q.Start();
-  // Today may be a dose day under the defaults: a reminder is answered unread.
-  WaitFor([&] { return q.Box() || q.Window(L"QuorvaneMainWindow"); }, "a reminder or the main window");
-  if (q.Box()) q.AnswerBox();
+  EXPECT_EQ(q.AnswerBox(), "强的松6片，别忘记！");
   q.WaitForMain();
-  EXPECT_EQ(q.Fields(), "强的松|2006-05-22|6|1|1|1");
+  EXPECT_EQ(q.Fields(), "强的松|" + Utf8(today) + "|6|1|1|1");
   EXPECT_EQ(UserValue(kRunKey), '"' + Utf8(q.File("Quorvane.exe").wstring()) + '"');
 }
 
@@ -30,13 +31,17 @@ TEST(Startup, GarbledRecordRemindsAndTheTrayIconComesOnlyOnceTheBoxIsClosed) {
   EXPECT_EQ(q.Fields(), "阿司匹林|2020-13-45|7|1|1|1");
 }
 
-TEST(Startup, UnreadableTipFileIsSkippedSilently) {
+TEST(Startup, UnreadableTipFileIsSkippedAtStartAndReportedWhenAskedFor) {
   SetUserValue(kRecordKey, "强的松|2006-05-22|6|2|1");
   Quorvane q;
   WriteBytes(q.File("TIPOFDAY.TXT"), Gbk("按时服药。\r\n"));
   const auto lockedByAnotherProgram = HoldFile(q.File("TIPOFDAY.TXT"), GENERIC_READ, 0);
   q.Start();
   q.WaitForMain();  // start-up is through once the main window shows
+  EXPECT_EQ(q.Window(L"QuorvaneTipWindow"), nullptr);
+  q.Choose(WM_LBUTTONUP, "每日一问", [&] { return q.Box(); });
+  const std::string box = q.AnswerBox(), file = "无法读取提示文件 " + Utf8(q.File("TIPOFDAY.TXT").wstring());
+  EXPECT_TRUE(box.starts_with(file + "\r\n\r\n") && box.size() > file.size() + 4) << box;
   EXPECT_EQ(q.Window(L"QuorvaneTipWindow"), nullptr);
 }
 

@@ -19,7 +19,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   for (const bool isText : {true, false}) {
     fuzzing::OneValueStore store;
     store.value = {isText, {data, data + size}};
-    ApplyAndRebuild(ReadRegimen(store, fuzzing::GbkCodec()));
+    ApplyAndRebuild(ReadRegimen(store, testing::GbkCodec()));
   }
   return 0;
 }

@@ -7,7 +7,7 @@
 using namespace quorvane;
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-  const std::string text = DecodeTipFile({reinterpret_cast<const char*>(data), size}, fuzzing::GbkCodec());
+  const std::string text = DecodeTipFile({reinterpret_cast<const char*>(data), size}, testing::GbkCodec());
   if (!IsValidUtf8(text) || Utf16ToUtf8(Utf8ToUtf16(text)) != text) __builtin_trap();
   for (const std::string& tip : SplitTipLines(text))
     if (tip.find('\r') != std::string::npos) __builtin_trap();

@@ -15,9 +15,6 @@ const std::string kHead = "\uFEFFdate,status,drug,dose,note,logged_at\r\n";  // 
 DiaryEntry Entry(CivilDate day, DoseStatus status, std::string note = "") {
   return {day, status, "强的松", "6", std::move(note), {day, 8, 5, 0}};
 }
-std::string Row(CivilDate day, DoseStatus status, std::string note = "") {
-  return FormatDiaryRow(Entry(day, status, std::move(note))) + "\r\n";
-}
 
 TEST(DiaryRows, QuotesWhatCsvNeedsQuotedAndReadsItBack) {
   const struct {
@@ -48,11 +45,11 @@ TEST_F(DiaryFile, HoldsOneRowPerDayInDateOrderWithBomAndCrLf) {
   ASSERT_TRUE(diary.Put(Entry({2026, 12, 7}, DoseStatus::Taken), &error));
   ASSERT_TRUE(diary.Put(Entry({2026, 12, 5}, DoseStatus::Missed), &error));
   ASSERT_TRUE(diary.Put(Entry({2026, 12, 7}, DoseStatus::Missed, "晚了"), &error));
-  EXPECT_EQ(files.files[kPath],
-            kHead + Row({2026, 12, 5}, DoseStatus::Missed) + Row({2026, 12, 7}, DoseStatus::Missed, "晚了"));
+  const std::string seventh = "2026-12-07,missed,强的松,6,晚了,2026-12-07T08:05:00\r\n";
+  EXPECT_EQ(files.files[kPath], kHead + "2026-12-05,missed,强的松,6,,2026-12-05T08:05:00\r\n" + seventh);
   ASSERT_TRUE(diary.Clear({2026, 12, 5}, &error));
   EXPECT_EQ(diary.Find({2026, 12, 5}), nullptr);
-  EXPECT_EQ(diary.Find({2026, 12, 7})->note, "晚了");
+  EXPECT_EQ(files.files[kPath], kHead + seventh);
 }
 
 TEST_F(DiaryFile, KeepsRowsItCannotReadThroughEveryChange) {
@@ -65,16 +62,17 @@ TEST_F(DiaryFile, KeepsRowsItCannotReadThroughEveryChange) {
       "2026-12-01,taken,\xB3\xA3,6,,2026-12-01T08:05:00\r\n"        // not UTF-8
       "2026-12-03,missed,强的松,6,,2026-12-03T09:00:00\r\n";        // a second row for a day
   const std::string unclosed = "2026-12-09,taken,\"强的松\r\n6,,";  // runs to the end
-  files.files[kPath] = kHead + Row({2026, 12, 3}, DoseStatus::Taken) + unreadable + unclosed;
+  files.files[kPath] = kHead + "2026-12-03,taken,强的松,6,,2026-12-03T08:05:00\r\n" + unreadable + unclosed;
   ASSERT_TRUE(diary.Load(&error));
   EXPECT_EQ(diary.UnreadableRows(), 8);
   ASSERT_TRUE(diary.Put(Entry({2026, 12, 10}, DoseStatus::Taken), &error));
   ASSERT_TRUE(diary.Clear({2026, 12, 3}, &error));
-  EXPECT_EQ(files.files[kPath], kHead + unreadable + Row({2026, 12, 10}, DoseStatus::Taken) + unclosed);
+  EXPECT_EQ(files.files[kPath],
+            kHead + unreadable + "2026-12-10,taken,强的松,6,,2026-12-10T08:05:00\r\n" + unclosed);
 }
 
 TEST_F(DiaryFile, AFailedWriteOrAnUnreadableFileLeavesTheFileAsItWas) {
-  const std::string stored = kHead + Row({2026, 12, 3}, DoseStatus::Taken);
+  const std::string stored = kHead + "2026-12-03,taken,强的松,6,,2026-12-03T08:05:00\r\n";
   files.files[kPath] = stored;
   files.diskFull = true;
   EXPECT_FALSE(diary.Put(Entry({2026, 12, 4}, DoseStatus::Taken), &error));
@@ -90,21 +88,7 @@ TEST_F(DiaryFile, AFailedWriteOrAnUnreadableFileLeavesTheFileAsItWas) {
   EXPECT_EQ(error.description, "当文件已存在时，无法创建该文件。");
 }
 
-TEST_F(DiaryFile, MarksDoseDaysUnderEachSwitchValue) {
-  const std::pair<int, const char*> cases[] = {
-      {1, "x.x.x.x.x"},  // ticked: every second day from the start date, either side
-      {0, "xxxxxxxxx"},  // clear: every day
-      {2, "........."},  // grey: none, as the reminder shows none
-  };
-  for (const auto& [alternateDay, expected] : cases) {
-    std::string days;  // 2006-05-18 to 26 around the start date 2006-05-22
-    for (const DayMark& mark :
-         MonthMarks(diary, {"", "2006-05-22", "", alternateDay}, 2006, 5, {2006, 5, 31}))
-      if (mark.date.day >= 18 && mark.date.day <= 26) days += mark.doseDay ? 'x' : '.';
-    EXPECT_EQ(days, expected) << alternateDay;
-  }
-}
-
+// Dose days on either side of the start date, under each switch value.
 TEST_F(DiaryFile, SummarisesTheDoseDaysUpToToday) {
   ASSERT_TRUE(diary.Put(Entry({2006, 5, 22}, DoseStatus::Taken), &error));
   ASSERT_TRUE(diary.Put(Entry({2006, 5, 23}, DoseStatus::Missed), &error));
@@ -126,46 +110,66 @@ TEST_F(DiaryFile, SummarisesTheDoseDaysUpToToday) {
   }
 }
 
-TEST(DayFollowingReminder, RemindsOnceForEachLaterDay) {
-  const struct {
-    CivilDate last, today;
-    bool remind;
-  } cases[] = {
-      {{2026, 12, 6}, {2026, 12, 6}, false},  // the same day again
-      {{2026, 12, 6}, {2026, 12, 7}, true},   // across midnight
-      {{2026, 12, 31}, {2027, 1, 1}, true},   // across the year
-      {{2026, 12, 6}, {2026, 12, 5}, false},  // clock set back
-      {{2026, 12, 6}, {2026, 12, 10}, true},  // several days asleep
-  };
-  for (const auto& c : cases) EXPECT_EQ(IsNewReminderDay(c.last, c.today), c.remind) << c.today.day;
-  EXPECT_EQ(MillisecondsToMidnight(23, 59, 59, 500), 500);
-  EXPECT_EQ(MillisecondsToMidnight(0, 0, 0, 0), 86'400'000);
+TEST(DiaryMonth, WeeksBeginOnMondayAndTheSelectedDayIsToldInWords) {
+  // The weekday is also the day's column in the calendar.
+  const std::pair<CivilDate, int> columns[] = {
+      {{2026, 12, 7}, 0}, {{2026, 12, 13}, 6}, {{1970, 1, 1}, 3}, {{1969, 12, 31}, 2}, {{1, 1, 1}, 0}};
+  for (const auto& [date, column] : columns) EXPECT_EQ(WeekdayFromMonday(date), column) << date.day;
+  // December 2026 begins on a Tuesday: its first cell is Monday 30 November.
+  EXPECT_EQ(std::vector({CalendarCell({2026, 12, 1}), CalendarCell({2026, 12, 31})}), std::vector({1, 31}));
+  EXPECT_EQ(std::vector({DayInCalendarCell(2026, 12, 0), DayInCalendarCell(2026, 12, 41)}),
+            std::vector<CivilDate>({{2026, 11, 30}, {2027, 1, 10}}));
+  using enum DoseStatus;
+  const std::tuple<DayMark, const char*, const char*> days[] = {
+      {{{2026, 12, 7}, true, Taken, true}, "早饭后", "12月7日 星期一（今天）：服药日，已服。备注：早饭后"},
+      {{{2026, 12, 6}, false, Missed}, "", "12月6日 星期日：非服药日，漏服"},
+      {{{2026, 12, 5}, true}, "", "12月5日 星期六：服药日，未记录"},
+      {{{2026, 12, 8}, false, {}, false, true}, "", "12月8日 星期二：非服药日，尚未到来"}};
+  for (const auto& [mark, note, text] : days) EXPECT_EQ(DayDescription(mark, note), text);
 }
 
-// A box that stays open while the day moves on and the watch fires again.
-struct BoxOpenPastMidnight : testing::RecordingBoxes {
+TEST(DiaryMonth, MonthButtonsKeepTheDayWhereTheMonthHasIt) {
+  const std::tuple<CivilDate, int, std::optional<CivilDate>> cases[] = {
+      {{2026, 12, 7}, -1, CivilDate{2026, 11, 7}},
+      {{2026, 12, 7}, 1, CivilDate{2027, 1, 7}},
+      {{2026, 1, 31}, -1, CivilDate{2025, 12, 31}},
+      {{2026, 3, 31}, -1, CivilDate{2026, 2, 28}},
+      {{2024, 1, 31}, 1, CivilDate{2024, 2, 29}},
+      {{1, 1, 15}, -1, std::nullopt},
+      {{9999, 12, 1}, 1, std::nullopt}};
+  for (const auto& [day, months, after] : cases) EXPECT_EQ(AddMonths(day, months), after) << months;
+}
+
+// Notes the day of each box. A box may stay open while the day moves on and
+// the watch fires again.
+struct DayBoxes : testing::RecordingBoxes {
+  const testing::FixedClock& clock;
+  std::string days;
   std::function<void()> whileOpen;
+  explicit DayBoxes(const testing::FixedClock& c) : clock(c) {}
   void Show(std::string_view text) override {
     RecordingBoxes::Show(text);
+    days += std::to_string(clock.today.day) + " ";
     if (auto next = std::exchange(whileOpen, nullptr)) next();
   }
 };
 
-TEST(DayFollowingReminder, ShowsTheNewDaysBoxOnceAndNeverStacksOne) {
+TEST(DayFollowingReminder, ShowsEachNewDoseDaysBoxOnceAndNeverStacksOne) {
   testing::FixedClock clock({2006, 5, 22});
-  testing::FakeMainWindow window;
-  window.controls.alternateDay = 0;  // every day a dose day
-  BoxOpenPastMidnight boxes;
+  testing::FakeMainWindow window;  // every second day from 2006-05-22
+  DayBoxes boxes(clock);
   DayFollowingReminder reminder(window, boxes, clock);
+  const auto moveTo = [&](int day) { clock.today.day = day, reminder.OnDayMayHaveChanged(); };
   reminder.StartToday();
-  reminder.OnDayMayHaveChanged();
-  clock.today = {2006, 5, 23};
-  boxes.whileOpen = [&] { clock.today = {2006, 5, 24}, reminder.OnDayMayHaveChanged(); };
-  reminder.OnDayMayHaveChanged();
-  reminder.OnDayMayHaveChanged();
-  clock.today = {2006, 5, 20};
-  reminder.OnDayMayHaveChanged();
-  EXPECT_EQ(boxes.shown, std::vector<std::string>{"强的松6片，别忘记！"});
+  moveTo(22);
+  moveTo(23);
+  boxes.whileOpen = [&] { moveTo(26); };                   // open past two midnights
+  for (const int day : {24, 26, 20, 27, 28}) moveTo(day);  // 20: the clock set back
+  EXPECT_EQ(boxes.days, "24 28 ");
+  EXPECT_EQ(boxes.shown.back(), "强的松6片，别忘记！");
+  EXPECT_TRUE(IsNewReminderDay({2026, 12, 31}, {2027, 1, 1}));  // one midnight, into a new year
+  EXPECT_EQ(MillisecondsToMidnight(23, 59, 59, 500), 500);
+  EXPECT_EQ(MillisecondsToMidnight(0, 0, 0, 0), 86'400'000);
 }
 
 }  // namespace

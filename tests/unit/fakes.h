@@ -1,6 +1,5 @@
 #pragma once
 // Fakes of the platform interfaces, shared by every unit test.
-#include <iconv.h>
 #include <strings.h>
 
 #include <algorithm>
@@ -21,30 +20,13 @@
 #include "base/random_source.h"
 #include "base/utf.h"
 #include "commands/shell_opener.h"
+#include "gbk_codec.h"
 #include "regimen/key_value_store.h"
 #include "regimen/regimen_source.h"
 #include "tips/http_client.h"
 #include "tips/tips_of_the_day.h"
 
 namespace quorvane::testing {
-
-inline std::string Iconv(const char* to, const char* from, std::string in) {
-  std::string out(in.size() * 4 + 4, '\0');
-  char *inPtr = in.data(), *outPtr = out.data();
-  std::size_t inLeft = in.size(), outLeft = out.size();
-  const iconv_t cd = iconv_open(to, from);
-  iconv(cd, &inPtr, &inLeft, &outPtr, &outLeft);
-  iconv_close(cd);
-  return out.substr(0, out.size() - outLeft);
-}
-inline std::string ToGbk(std::string_view utf8) { return Iconv("GBK", "UTF-8", std::string(utf8)); }
-
-// GBK through glibc's iconv, as a Chinese Windows decodes it.
-struct GbkCodec : AnsiCodec {
-  std::string ToUtf8(std::string_view ansi) const override {
-    return Iconv("UTF-8", "GBK", std::string(ansi));
-  }
-};
 
 // What happened, in order: entries separated by blanks.
 inline void Note(std::string* journal, std::string_view entry) {

@@ -124,28 +124,16 @@ TEST(SelfCheckAdvice, AnEmergencyComesFirstThenARiseOfTwo) {
     AfterSaveAdvice advice;
     const char* opening;  // the box's first line
   } cases[] = {
-      {{0, 0, 2, 2, 0, 0, 0, 0},
-       true,
-       AfterSaveAdvice::Emergency,
-       "您这次自评中，吞咽一项为 2 分，比上次高。"},
-      {{0, 0, 1, 3, 0, 0, 0, 0},
-       true,
-       AfterSaveAdvice::Emergency,
-       "您这次自评中，呼吸一项为 3 分，比上次高。"},
-      {{0, 0, 2, 2, 0, 0, 0, 0},
-       false,
-       AfterSaveAdvice::Emergency,
-       "您这次自评中，呼吸一项为 2 分、吞咽一项为 2 分。"},
-      {{2, 2, 1, 2, 0, 0, 0, 0},
-       true,
-       AfterSaveAdvice::Rise,  // breathing 2 as before: no emergency
+      // clang-format off
+      {{0, 0, 2, 2, 0, 0, 0, 0}, true, AfterSaveAdvice::Emergency, "您这次自评中，吞咽一项为 2 分，比上次高。"},
+      {{0, 0, 1, 3, 0, 0, 0, 0}, true, AfterSaveAdvice::Emergency, "您这次自评中，呼吸一项为 3 分，比上次高。"},
+      {{0, 0, 2, 2, 0, 0, 0, 0}, false, AfterSaveAdvice::Emergency, "您这次自评中，呼吸一项为 2 分、吞咽一项为 2 分。"},
+      {{2, 2, 1, 2, 0, 0, 0, 0}, true, AfterSaveAdvice::Rise,  // breathing 2 as before: no emergency
        "您这次自评总分为 7 分，比上次（11月30日）的 3 分高 4 分。"},
-      {{1, 0, 1, 2, 0, 0, 0, 1},
-       true,
-       AfterSaveAdvice::Rise,
-       "您这次自评总分为 5 分，比上次（11月30日）的 3 分高 2 分。"},
+      {{1, 0, 1, 2, 0, 0, 0, 1}, true, AfterSaveAdvice::Rise, "您这次自评总分为 5 分，比上次（11月30日）的 3 分高 2 分。"},
       {{1, 0, 1, 2, 0, 0, 0, 0}, true, AfterSaveAdvice::None, ""},   // up 1
       {{3, 3, 1, 1, 3, 3, 3, 3}, false, AfterSaveAdvice::None, ""},  // no previous total to rise from
+      // clang-format on
   };
   for (const auto& c : cases) {
     const AfterSaveBox box = AdviceAfterSave(Check({2026, 12, 7}, c.scores), c.previous ? &before : nullptr);

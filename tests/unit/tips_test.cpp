@@ -93,7 +93,7 @@ TEST_F(TipWindow, EveryLoadAppendsTheFileAndAMissingFileExplainsWhereItBelongs) 
 TEST_F(TipWindow, UnreadableOrOversizedFileIsReportedAndAddsNothing) {
   files.unreadable.insert(kTipFile);
   const std::pair<std::uint64_t, std::string> cases[] = {
-      {3, "Access is denied."}, {kMaxTipFileReadBytes + 1, "这个文件大于 64 MB，不是提示文件。"}};
+      {3, "Access is denied."}, {64 * 1024 * 1024 + 1, "这个文件大于 64 MB，不是提示文件。"}};
   for (const auto& [size, why] : cases) {
     files.files[kTipFile] = std::string(size, 'x');
     const TipFileLoad load = tips.LoadFromFolder(kFolder);
@@ -138,7 +138,10 @@ TEST(CappedBody, StopsOneBytePastTheLimit) {
 }
 
 const std::string kOldFile = ToGbk("旧的一条\r\n旧的两条\r\n");
-const std::string kSucceeded(kTipUpdateSucceeded), kFailed(kTipUpdateFailed), kNotSigned(kTipUpdateNotSigned);
+const std::string kSucceeded = "更新成功", kFailed = "更新失败！请检查网络连接或者联系Orvath。";
+const std::string kNotSigned =
+    "下载的知识库没有发布者的签名，可能被人改动过，所以没有使用。\r\n\r\n您原来的知识库已保留。";
+constexpr std::size_t kLimit4MiB = 4 * 1024 * 1024;
 HttpResponse Answer(int status, std::string body) { return {true, status, std::move(body), true}; }
 // The publisher's signature of some bytes, short as a real one is.
 std::string SignatureOf(std::string_view bytes) {
@@ -173,41 +176,40 @@ struct TipUpdate : TipWindow {
 TEST_F(TipUpdate, OnlyACompleteTwoHundredBodyWithinTheLimitReplacesTheFile) {
   // On success the served bytes replace the file and, once the box is closed,
   // a tip is drawn from the list with the new tips. After a failure the old
-  // file is there byte for byte, and no other file.
-  const std::string tip = "新的一条", marked = "\xEF\xBB\xBF新的一条", limit(kMaxTipFileBytes, 'x');
+  // file is there byte for byte, and no other file. The network is blamed
+  // only for a failed download; a file that cannot be written is named with
+  // the reason.
+  const std::string tip = "新的一条", marked = "\xEF\xBB\xBF新的一条", limit(kLimit4MiB, 'x');
+  const std::string replaced = "box:更新成功 label:", failed = "box:" + kFailed,
+                    unwritten = "box:无法写入文件 C:\\Quorvane\\tipofday.txt\r\n\r\n";
   enum Trouble { kNone, kDiskFull, kHeldOpen, kOutOfMemory };
   // clang-format off
   const std::tuple<std::string_view, HttpResponse, Trouble, std::string> cases[] = {
-      {"200", Answer(200, marked), kNone, tip},      {"299 of exactly the limit", Answer(299, limit), kNone, limit},
-      {"refused connection", {}, kNone, ""},         {"transport failed, whole body", {false, 200, tip, true}, kNone, ""},
-      {"status 0", Answer(0, ""), kNone, ""},        {"404", Answer(404, "<html>Not Found</html>"), kNone, ""},
-      {"199", Answer(199, tip), kNone, ""},          {"300", Answer(300, tip), kNone, ""},
-      {"empty body", Answer(200, ""), kNone, ""},    {"body cut short", {true, 200, tip, false}, kNone, ""},
-      {"over the limit", Answer(200, limit + "x"), kNone, ""},
-      {"disk full", Answer(200, tip), kDiskFull, ""}, {"tip file held open", Answer(200, tip), kHeldOpen, ""},
-      {"out of memory", Answer(200, tip), kOutOfMemory, ""}};
+      {"200", Answer(200, marked), kNone, replaced + tip},
+      {"299 of exactly the limit", Answer(299, limit), kNone, replaced + limit},
+      {"refused connection", {}, kNone, failed},       {"transport failed, whole body", {false, 200, tip, true}, kNone, failed},
+      {"status 0", Answer(0, ""), kNone, failed},      {"404", Answer(404, "<html>Not Found</html>"), kNone, failed},
+      {"199", Answer(199, tip), kNone, failed},        {"300", Answer(300, tip), kNone, failed},
+      {"empty body", Answer(200, ""), kNone, failed},  {"body cut short", {true, 200, tip, false}, kNone, failed},
+      {"over the limit", Answer(200, limit + "x"), kNone, failed},
+      {"disk full", Answer(200, tip), kDiskFull, unwritten + "磁盘空间不足。"},
+      {"tip file held open", Answer(200, tip), kHeldOpen, unwritten + "另一个程序正在使用此文件，进程无法访问。"},
+      {"out of memory", Answer(200, tip), kOutOfMemory, failed}};
   // clang-format on
   std::string journal;
   boxes.journal = label.journal = &journal;
-  for (const auto& [what, response, trouble, shownTip] : cases) {
+  for (const auto& [what, response, trouble, expected] : cases) {
     files.files = {{kTipFile, kOldFile}};
     files.diskFull = trouble == kDiskFull;
     http.outOfMemory = trouble == kOutOfMemory;
     files.locked = trouble == kHeldOpen ? decltype(files.locked){kTipFile} : decltype(files.locked){};
     http.response = response, http.signature = Answer(200, SignatureOf(response.body)), journal.clear();
     Update();
-    const bool replaced = !shownTip.empty();
-    // The network is blamed only for a failed download; a file that cannot
-    // be written is named with the reason.
-    const bool writeFailed = trouble == kDiskFull || trouble == kHeldOpen;
-    const std::string failure =
-        !writeFailed ? kFailed
-                     : "无法写入文件 C:\\Quorvane\\tipofday.txt\r\n\r\n" +
-                           std::string(trouble == kDiskFull ? "磁盘空间不足。"
-                                                            : "另一个程序正在使用此文件，进程无法访问。");
-    EXPECT_EQ(journal, replaced ? "box:" + kSucceeded + " label:" + shownTip : "box:" + failure) << what;
-    EXPECT_EQ(files.files, (decltype(files.files){{kTipFile, replaced ? response.body : kOldFile}})) << what;
+    EXPECT_EQ(journal, expected) << what;
+    const std::string file = expected.starts_with(replaced) ? response.body : kOldFile;
+    EXPECT_EQ(files.files, (decltype(files.files){{kTipFile, file}})) << what;
   }
+  EXPECT_EQ(http.asked.front().second, kLimit4MiB);
 }
 
 TEST_F(TipUpdate, OnlyThePublishersSignatureOfTheseVeryBytesLetsThemIn) {
@@ -220,7 +222,7 @@ TEST_F(TipUpdate, OnlyThePublishersSignatureOfTheseVeryBytesLetsThemIn) {
       {"no signature", Answer(404, "Not Found"), kNotSigned}, {"404 though its body fits", Answer(404, good), kNotSigned},
       {"empty signature", Answer(200, ""), kNotSigned},     {"refused connection", {}, kFailed},
       {"status 0", Answer(0, good), kFailed},               {"signature cut short", {true, 200, good, false}, kFailed},
-      {"over the limit", Answer(200, std::string(kMaxTipFileBytes + 1, 'x')), kFailed}};
+      {"over the limit", Answer(200, std::string(kLimit4MiB + 1, 'x')), kFailed}};
   // clang-format on
   for (const auto& [what, signature, box] : cases) {
     files.files = {{kTipFile, kOldFile}}, boxes.shown.clear(), http.asked.clear();
@@ -228,7 +230,7 @@ TEST_F(TipUpdate, OnlyThePublishersSignatureOfTheseVeryBytesLetsThemIn) {
     Update();
     EXPECT_EQ(boxes.shown, Lines{box}) << what;
     EXPECT_EQ(files.files.at(kTipFile), box == kSucceeded ? tip : kOldFile) << what;
-    EXPECT_EQ(http.asked.back(), std::pair(std::string(kAddress) + ".sig", kMaxTipFileBytes)) << what;
+    EXPECT_EQ(http.asked.back(), std::pair(std::string(kAddress) + ".sig", kLimit4MiB)) << what;
   }
 }
 

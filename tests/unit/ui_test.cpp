@@ -1,8 +1,13 @@
 // The generic window machinery: groups of radio buttons, fitting a window
-// into the work area, and the colours drawn with.
+// into the work area, centring, the old systems' DPI scaling, and the colours
+// drawn with.
 #include <gtest/gtest.h>
 
+#include <array>
+
 #include "fakes.h"
+#include "ui/dialog_placement.h"
+#include "ui/dpi_scaling.h"
 #include "ui/palette.h"
 #include "ui/window_fit.h"
 
@@ -67,6 +72,24 @@ TEST(WindowFit, AWindowMovesOnlyAsFarAsItMustToLieInTheWorkArea) {
   };
   for (const auto& [wanted, size, expected] : cases)
     EXPECT_EQ(ClampToWorkArea(wanted, size, {0, 0, 1280, 760}), expected) << wanted.x << "," << wanted.y;
+}
+
+TEST(Placement, CentresOnTheScreenWithHalvesAwayFromZero) {
+  // {screen width, height, window width, height, left, top}
+  const std::array<int, 6> cases[] = {
+      {1280, 800, 400, 300, 440, 250}, {1280, 800, 401, 301, 440, 250}, {1024, 768, 1101, 801, -39, -17}};
+  for (const auto& [screenWidth, screenHeight, width, height, left, top] : cases) {
+    const Origin origin = CentredOrigin(screenWidth, screenHeight, width, height);
+    EXPECT_EQ(std::pair(origin.left, origin.top), std::pair(left, top)) << width;
+  }
+}
+
+TEST(Placement, OldWindowsScaleWhatTheSystemReportsAtItsDpi) {
+  // {value at the system DPI, system DPI, DPI, value}
+  const std::array<int, 4> cases[] = {
+      {32, 96, 144, 48}, {-11, 96, 120, -14}, {-1, 96, 144, -2}, {48, 144, 96, 32}};
+  for (const auto& [value, systemDpi, dpi, scaled] : cases)
+    EXPECT_EQ(ScaleFromSystemDpi(value, systemDpi, dpi), scaled) << value << " " << dpi;
 }
 
 TEST(Palette, StatusColoursAreReadableAndHighContrastUsesOnlySystemColours) {

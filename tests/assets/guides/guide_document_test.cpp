@@ -4,7 +4,6 @@
 
 #include <chm_lib.h>
 #include <gtest/gtest.h>
-#include <iconv.h>
 
 #include <strings.h>
 
@@ -20,7 +19,11 @@
 #include <string>
 #include <vector>
 
+#include "gbk_codec.h"
+
 namespace {
+
+using quorvane::testing::FromGbk;
 
 std::uint64_t littleEndian(const std::string& bytes, std::uint64_t at, int size) {
   if (at + size > bytes.size()) {
@@ -110,18 +113,6 @@ struct Document {
   std::vector<Listing> listings;
 };
 
-// GBK to UTF-8, or nothing when the bytes are not valid GBK.
-std::optional<std::string> decodeGbk(std::string gbk) {
-  iconv_t converter = iconv_open("UTF-8", "GBK");
-  std::string utf8(gbk.size() * 2 + 1, '\0');
-  char* in = gbk.data();
-  char* out = utf8.data();
-  std::size_t inLeft = gbk.size(), outLeft = utf8.size();
-  const bool ok = iconv(converter, &in, &inLeft, &out, &outLeft) != static_cast<std::size_t>(-1);
-  iconv_close(converter);
-  return ok ? std::optional(utf8.substr(0, utf8.size() - outLeft)) : std::nullopt;
-}
-
 struct Guide {
   const char* path;
   const char* title;  // UTF-8; stored as GBK
@@ -154,7 +145,7 @@ TEST(GuideDocument, SystemFileHoldsEachRecordOnce) {
       const std::string record = records[code][0];
       EXPECT_EQ(record.back(), '\0') << "record " << code;
       EXPECT_TRUE(
-          strcasecmp(decodeGbk(record.substr(0, record.size() - 1)).value_or("").c_str(), text.c_str()) == 0)
+          strcasecmp(FromGbk(record.substr(0, record.size() - 1)).value_or("").c_str(), text.c_str()) == 0)
           << "record " << code << " is " << record;
     }
   }
@@ -181,7 +172,7 @@ TEST(GuideDocument, DirectoryAgreesWithChmlib) {
       ASSERT_EQ(chm_resolve_object(document.lib, name.c_str(), &unit), CHM_RESOLVE_SUCCESS) << name;
       EXPECT_EQ((Entry{static_cast<std::uint64_t>(unit.space), unit.start, unit.length}), entry) << name;
       if (name.ends_with(".htm") || name.ends_with(".HHC") || name.ends_with(".HHK")) {
-        EXPECT_TRUE(decodeGbk(document.read(name)).value_or("").find("<") != std::string::npos) << name;
+        EXPECT_TRUE(FromGbk(document.read(name)).value_or("").find("<") != std::string::npos) << name;
       }
     }
   }
@@ -256,12 +247,11 @@ std::vector<Text> patientTexts() {
     const Document document(guide.path);
     for (const auto& [name, entry] : document.directory) {
       if (name.ends_with(".htm"))
-        texts.push_back({guide.path + name, sentences(decodeGbk(document.read(name)).value_or(""))});
+        texts.push_back({guide.path + name, sentences(FromGbk(document.read(name)).value_or(""))});
     }
   }
   std::ifstream in(QUORVANE_ASSETS_DIR "/TIPOFDAY.TXT", std::ios::binary);
-  const std::string tips =
-      decodeGbk({std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()}).value_or("");
+  const std::string tips = FromGbk(std::string(std::istreambuf_iterator<char>(in), {})).value_or("");
   int line = 0;
   for (std::size_t at = 0, next; at < tips.size(); at = next + 2) {
     next = std::min(tips.find("\r\n", at), tips.size());
@@ -375,7 +365,7 @@ TEST(GuideContent, IndexLeadsFromTroubleToTheRightPages) {
   for (const auto& entry : kEntries) {
     const Document document(entry.guide.path);
     EXPECT_TRUE(
-        sitemapTargets(decodeGbk(document.read("/INDEX.HHK")).value_or(""))[entry.keyword].count(entry.page))
+        sitemapTargets(FromGbk(document.read("/INDEX.HHK")).value_or(""))[entry.keyword].count(entry.page))
         << entry.guide.path << ": " << entry.keyword << " does not lead to " << entry.page;
   }
 }
