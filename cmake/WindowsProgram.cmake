@@ -3,10 +3,9 @@ enable_language(RC)
 
 add_executable(Quorvane WIN32 ${quorvane_win_sources} ${PROJECT_SOURCE_DIR}/resources/quorvane.rc)
 add_dependencies(Quorvane quorvane_assets)
-target_link_libraries(Quorvane PRIVATE quorvane_core comctl32 shell32 ole32 user32 gdi32 advapi32 wininet)
-# The tip file's signature is checked with CNG, against the key the build
-# made tips_public_key.h from.
-target_link_libraries(Quorvane PRIVATE bcrypt)
+target_link_libraries(Quorvane PRIVATE quorvane_core comctl32 shell32 user32 gdi32 advapi32)
+# The tip file's signature is checked against the key the build made
+# tips_public_key.h from.
 target_include_directories(Quorvane PRIVATE ${QUORVANE_TIPS_PUBLIC_KEY_HEADER_DIR})
 target_compile_definitions(quorvane_core PUBLIC UNICODE _UNICODE WIN32_LEAN_AND_MEAN NOMINMAX
                            _WIN32_WINNT=0x0A00 WINVER=0x0A00)

@@ -44,8 +44,10 @@ void Application::NudgeSelfCheck() {
 }
 
 int Application::Run() {
-  // Start-up runs while the main window is loaded but hidden.
-  main_.Load();
+  // Before the reminder only the hidden main window itself, which the
+  // installer and a second start look for; its controls come after the tray
+  // icon, before it shows.
+  main_.LoadFrame();
   if (main_.IsLoaded()) {
     RegistryStore store;
     SystemAnsiCodec ansi;
@@ -55,6 +57,7 @@ int Application::Run() {
   }
   // The installer may have ended the program while the reminder was open.
   if (!main_.IsLoaded()) return 1;
+  main_.Load();
   dayWatch_.Start();
   main_.ShowAfterStartup();
   NudgeSelfCheck();

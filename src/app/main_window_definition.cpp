@@ -1,5 +1,7 @@
 #include "app/main_window_definition.h"
 
+#include <string>
+
 namespace quorvane {
 namespace {
 
@@ -30,5 +32,16 @@ constexpr ControlDefinition kControls[] = {
 }  // namespace
 
 const WindowDefinition kMainWindow{"QuorvaneMainWindow", "Quorvane1.0", 2985, 4695, kControls};
+
+namespace main_window {
+
+RegimenValues DesignRegimen() {
+  const auto text = [](int id) { return std::string(FindControl(kMainWindow, id)->caption); };
+  const auto value = [](int id) { return FindControl(kMainWindow, id)->initialValue; };
+  return {text(kDrugNameBox),        text(kStartDateBox),        text(kDoseBox),
+          value(kAlternateDayCheck), value(kRemindAtStartCheck), value(kTipsAtStartupCheck)};
+}
+
+}  // namespace main_window
 
 }  // namespace quorvane

@@ -1,5 +1,6 @@
 #pragma once
 // "Quorvane1.0": its control table and control ids.
+#include "regimen/regimen_values.h"
 #include "ui/window_definition.h"
 
 namespace quorvane {
@@ -19,6 +20,11 @@ inline constexpr int kHideButton = 1021;  // "退出"
 inline constexpr int kDrugNameLabel = 1030;
 inline constexpr int kDoseLabel = 1031;
 inline constexpr int kStartDateLabel = 1032;
+
+// The regimen as the controls hold it when they are made: the texts of the
+// boxes and the values of the check boxes in the table. Start-up works on it
+// until the controls exist.
+RegimenValues DesignRegimen();
 
 }  // namespace main_window
 }  // namespace quorvane

@@ -16,7 +16,12 @@ namespace quorvane {
 
 using namespace main_window;
 
-MainWindow::MainWindow(AppWindows& app) : Form(kMainWindow), app_(app) { LoadIcons(DpiForSystem()); }
+MainWindow::MainWindow(AppWindows& app) : Form(kMainWindow), app_(app), regimen_(DesignRegimen()) {}
+
+void MainWindow::OnLoad() {
+  LoadIcons(DpiForWindow(Handle()));
+  SetControls(regimen_);
+}
 
 void MainWindow::LoadIcons(UINT dpi) {
   if (dpi == iconDpi_) return;
@@ -49,6 +54,7 @@ void MainWindow::ShowAfterStartup() {
 }
 
 RegimenValues MainWindow::CurrentRegimen() const {
+  if (!HasControls()) return regimen_;
   RegimenValues values;
   values.drugName = Narrow(WindowText(Control(kDrugNameBox)));
   values.startDate = Narrow(WindowText(Control(kStartDateBox)));
@@ -60,6 +66,10 @@ RegimenValues MainWindow::CurrentRegimen() const {
 }
 
 void MainWindow::SetControls(const RegimenValues& values) {
+  if (!HasControls()) {
+    regimen_ = values;
+    return;
+  }
   SetCaption(kDrugNameBox, Widen(values.drugName));
   SetCaption(kStartDateBox, Widen(values.startDate));
   SetCaption(kDoseBox, Widen(values.dose));

@@ -20,6 +20,8 @@ class MainWindow : public Form, public RegimenSource, private TrayIcon::Owner {
   // Shows the window centred and active once start-up is done.
   void ShowAfterStartup();
 
+  // Until Load makes the controls, the window keeps the regimen itself:
+  // start-up reads and sets it through the same two calls.
   RegimenValues CurrentRegimen() const override;
   void SetControls(const RegimenValues& values);
   void AddTrayIcon();
@@ -31,6 +33,7 @@ class MainWindow : public Form, public RegimenSource, private TrayIcon::Owner {
   DWORD Style() const override { return WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU; }
   HICON Icon() const override { return bigIcon_.Get(); }
   HICON SmallIcon() const override { return smallIcon_.Get(); }
+  void OnLoad() override;
   void OnCommand(int id, int notification, HWND control) override;
   void OnClose() override;
   void OnActivate(bool active, HWND other) override;
@@ -54,6 +57,7 @@ class MainWindow : public Form, public RegimenSource, private TrayIcon::Owner {
 
   AppWindows& app_;
   RegistryStore store_;
+  RegimenValues regimen_;  // until the controls exist
   UniqueIcon bigIcon_;
   UniqueIcon smallIcon_;
   UINT iconDpi_ = 0;

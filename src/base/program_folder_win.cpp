@@ -5,6 +5,7 @@
 #include <shlobj.h>
 
 #include "base/file_system_win.h"
+#include "base/shell_com_win.h"
 #include "base/text_win.h"
 
 namespace quorvane {
@@ -13,6 +14,7 @@ namespace {
 // SHGetFolderPathW rather than its successor: it is there on Windows 7.
 std::wstring ShellFolder(int csidl) {
   wchar_t path[MAX_PATH] = L"";
+  PrepareComForShell();
   if (FAILED(SHGetFolderPathW(nullptr, csidl, nullptr, SHGFP_TYPE_CURRENT, path))) return {};
   return path;
 }

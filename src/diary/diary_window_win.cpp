@@ -6,6 +6,8 @@
 
 #include "base/message_boxes_win.h"
 #include "base/program_folder_win.h"
+#include "base/shell_com_win.h"
+#include "base/system_library_win.h"
 #include "base/text_win.h"
 #include "diary/diary_month.h"
 #include "diary/diary_window_definition.h"
@@ -50,15 +52,9 @@ DayGridCell CellFor(const DayMark& mark, const CivilDate& selected) {
 // need it.
 bool SaveFileName(OPENFILENAMEW& dialog) {
   using GetSaveFileNameFn = BOOL(WINAPI*)(LPOPENFILENAMEW);
-  static const GetSaveFileNameFn getSaveFileName = [] {
-    wchar_t system[MAX_PATH] = {};
-    const UINT length = GetSystemDirectoryW(system, MAX_PATH);
-    if (length == 0 || length >= MAX_PATH) return GetSaveFileNameFn{};
-    HMODULE library = LoadLibraryW((std::wstring(system, length) + L"\\comdlg32.dll").c_str());
-    return library ? reinterpret_cast<GetSaveFileNameFn>(
-                         reinterpret_cast<void*>(GetProcAddress(library, "GetSaveFileNameW")))
-                   : GetSaveFileNameFn{};
-  }();
+  static const auto getSaveFileName =
+      LibraryFunction<GetSaveFileNameFn>(LoadSystemLibrary(L"comdlg32.dll"), "GetSaveFileNameW");
+  PrepareComForShell();
   return getSaveFileName && getSaveFileName(&dialog);
 }
 
@@ -81,15 +77,16 @@ std::wstring AskExportPath(HWND owner) {
 }  // namespace
 
 DiaryWindow::DiaryWindow(const RegimenSource& regimen, SelfCheckPanel& selfCheck)
-    : Form(kDiaryWindow),
-      regimen_(regimen),
-      selfCheck_(selfCheck),
-      bigIcon_(LoadApplicationIcon(SystemMetricForDpi(SM_CXICON, DpiForSystem()))),
-      smallIcon_(LoadApplicationIcon(SystemMetricForDpi(SM_CXSMICON, DpiForSystem()))),
-      diary_(files_, DiaryPath()) {}
+    : Form(kDiaryWindow), regimen_(regimen), selfCheck_(selfCheck) {}
 
 void DiaryWindow::Open() {
   const bool opening = !IsLoaded();
+  // Found at the first opening, not at start: a start shows nothing of it.
+  if (!diary_) {
+    bigIcon_.Reset(LoadApplicationIcon(SystemMetricForDpi(SM_CXICON, DpiForSystem())));
+    smallIcon_.Reset(LoadApplicationIcon(SystemMetricForDpi(SM_CXSMICON, DpiForSystem())));
+    diary_.emplace(files_, DiaryPath());
+  }
   Load();
   ShowModeless();
   if (!opening) return;
@@ -104,7 +101,7 @@ void DiaryWindow::OnLoad() {
   SetCaption(kLegend, std::wstring(kDoseDayMark) + L" 服药日　" + kTakenMark + L" " + Widen(kTakenWord) +
                           L"　" + kMissedMark + L" " + Widen(kMissedWord));
   loadError_ = {};
-  loaded_ = diary_.Load(&loadError_);
+  loaded_ = diary_->Load(&loadError_);
   Select(clock_.Today());
   RefreshTrend();
 }
@@ -120,22 +117,22 @@ void DiaryWindow::RefreshTrend() {
 
 void DiaryWindow::ReportLoadProblems() {
   if (!loaded_)
-    Report("无法读取用药记录文件“" + diary_.Path() + "”：" + loadError_.description);
-  else if (diary_.UnreadableRows() > 0)
-    Report("用药记录文件“" + diary_.Path() + "”中有 " + std::to_string(diary_.UnreadableRows()) +
+    Report("无法读取用药记录文件“" + diary_->Path() + "”：" + loadError_.description);
+  else if (diary_->UnreadableRows() > 0)
+    Report("用药记录文件“" + diary_->Path() + "”中有 " + std::to_string(diary_->UnreadableRows()) +
            " 行无法读取，这些行已原样保留在文件中。");
 }
 
 void DiaryWindow::Report(std::string_view text) { WindowMessageBoxes(Handle()).Show(text); }
 
 void DiaryWindow::ReportWriteFailure(const FileError& error) {
-  Report("无法保存用药记录文件“" + diary_.Path() + "”：" + error.description);
+  Report("无法保存用药记录文件“" + diary_->Path() + "”：" + error.description);
 }
 
 void DiaryWindow::Select(const CivilDate& day) {
   selected_ = day;
   shownYear_ = day.year, shownMonth_ = day.month;
-  const DiaryEntry* entry = diary_.Find(day);
+  const DiaryEntry* entry = diary_->Find(day);
   SetCaption(kNoteBox, entry ? Widen(entry->note) : std::wstring());
   Refresh();
 }
@@ -147,7 +144,7 @@ void DiaryWindow::MoveMonths(int months) {
 void DiaryWindow::Refresh() {
   const CivilDate today = clock_.Today();
   const std::vector<DayMark> marks =
-      MonthMarks(diary_, regimen_.CurrentRegimen(), shownYear_, shownMonth_, today);
+      MonthMarks(*diary_, regimen_.CurrentRegimen(), shownYear_, shownMonth_, today);
   std::vector<DayGridCell> cells(kDayGridCells);
   const DayMark* selectedMark = nullptr;
   for (const DayMark& mark : marks) {
@@ -156,7 +153,7 @@ void DiaryWindow::Refresh() {
   }
   SendMessageW(Control(kCalendar), kDayGridSetCells, 0, reinterpret_cast<LPARAM>(cells.data()));
   SetCaption(kMonth, std::to_wstring(shownYear_) + L"年" + std::to_wstring(shownMonth_) + L"月");
-  const DiaryEntry* entry = diary_.Find(selected_);
+  const DiaryEntry* entry = diary_->Find(selected_);
   // The line under the calendar is also the calendar's name for screen readers.
   const std::wstring day = Widen(DayDescription(*selectedMark, entry ? entry->note : std::string()));
   SetCaption(kDay, day);
@@ -176,13 +173,13 @@ void DiaryWindow::Log(DoseStatus status) {
   const DiaryEntry entry{
       selected_, status, regimen.drugName, regimen.dose, Narrow(WindowText(Control(kNoteBox))), LocalNow()};
   FileError error;
-  if (!diary_.Put(entry, &error)) ReportWriteFailure(error);
+  if (!diary_->Put(entry, &error)) ReportWriteFailure(error);
   Select(selected_);
 }
 
 void DiaryWindow::ClearDay() {
   FileError error;
-  if (!diary_.Clear(selected_, &error)) ReportWriteFailure(error);
+  if (!diary_->Clear(selected_, &error)) ReportWriteFailure(error);
   Select(selected_);
 }
 
@@ -191,9 +188,9 @@ void DiaryWindow::Export() {
   if (path.empty()) return;
   FileError error;
   // The file as it stands now, not as it stood when the window opened.
-  if (!diary_.Load(&error)) {
-    Report("无法读取用药记录文件“" + diary_.Path() + "”：" + error.description);
-  } else if (!files_.ReplaceAtomically(Narrow(path), diary_.FileBytes(), &error)) {
+  if (!diary_->Load(&error)) {
+    Report("无法读取用药记录文件“" + diary_->Path() + "”：" + error.description);
+  } else if (!files_.ReplaceAtomically(Narrow(path), diary_->FileBytes(), &error)) {
     Report("无法导出用药记录到“" + Narrow(path) + "”：" + error.description);
   }
   Refresh();

@@ -2,6 +2,8 @@
 // "用药记录": a month calendar of the dose diary, logging the selected day
 // as taken or missed, exporting the diary as CSV, and "就诊摘要", the window
 // it owns.
+#include <optional>
+
 #include "base/file_system_win.h"
 #include "base/local_clock_win.h"
 #include "diary/diary.h"
@@ -61,7 +63,7 @@ class DiaryWindow : public Form {
   UniqueIcon smallIcon_;
   LocalClock clock_;
   WindowsFileSystem files_;
-  Diary diary_;
+  std::optional<Diary> diary_;  // from the first opening
   bool loaded_ = false;
   FileError loadError_;
   CivilDate selected_;

@@ -10,6 +10,7 @@
 #include <optional>
 #include <vector>
 
+#include "base/system_library_win.h"
 #include "base/unique_handle_win.h"
 #include "tips/ecdsa_signature.h"
 #include "tips_public_key.h"  // generated at build time: kTipsPublicKey, X then Y
@@ -17,17 +18,57 @@
 namespace quorvane {
 namespace {
 
+// CNG, loaded from the system folder the first time a signature is checked
+// rather than imported: under Wine, loading it sets up a whole TLS library,
+// and most starts check nothing.
+struct CngFunctions {
+  decltype(&BCryptOpenAlgorithmProvider) openAlgorithm;
+  decltype(&BCryptCloseAlgorithmProvider) closeAlgorithm;
+  decltype(&BCryptCreateHash) createHash;
+  decltype(&BCryptHashData) hashData;
+  decltype(&BCryptFinishHash) finishHash;
+  decltype(&BCryptDestroyHash) destroyHash;
+  decltype(&BCryptImportKeyPair) importKeyPair;
+  decltype(&BCryptVerifySignature) verifySignature;
+  decltype(&BCryptDestroyKey) destroyKey;
+};
+
+template <typename Function>
+bool Load(HMODULE library, const char* name, Function& function) {
+  function = LibraryFunction<Function>(library, name);
+  return function != nullptr;
+}
+
+// Null when the library or one of its functions cannot be loaded.
+const CngFunctions* Cng() {
+  static const CngFunctions* const loaded = [] {
+    static CngFunctions functions{};
+    const HMODULE library = LoadSystemLibrary(L"bcrypt.dll");
+    const bool complete = library && Load(library, "BCryptOpenAlgorithmProvider", functions.openAlgorithm) &&
+                          Load(library, "BCryptCloseAlgorithmProvider", functions.closeAlgorithm) &&
+                          Load(library, "BCryptCreateHash", functions.createHash) &&
+                          Load(library, "BCryptHashData", functions.hashData) &&
+                          Load(library, "BCryptFinishHash", functions.finishHash) &&
+                          Load(library, "BCryptDestroyHash", functions.destroyHash) &&
+                          Load(library, "BCryptImportKeyPair", functions.importKeyPair) &&
+                          Load(library, "BCryptVerifySignature", functions.verifySignature) &&
+                          Load(library, "BCryptDestroyKey", functions.destroyKey);
+    return complete ? &functions : nullptr;
+  }();
+  return loaded;
+}
+
 struct AlgorithmTraits {
   static BCRYPT_ALG_HANDLE Invalid() { return nullptr; }
-  static void Close(BCRYPT_ALG_HANDLE algorithm) { BCryptCloseAlgorithmProvider(algorithm, 0); }
+  static void Close(BCRYPT_ALG_HANDLE algorithm) { Cng()->closeAlgorithm(algorithm, 0); }
 };
 struct HashTraits {
   static BCRYPT_HASH_HANDLE Invalid() { return nullptr; }
-  static void Close(BCRYPT_HASH_HANDLE hash) { BCryptDestroyHash(hash); }
+  static void Close(BCRYPT_HASH_HANDLE hash) { Cng()->destroyHash(hash); }
 };
 struct CngKeyTraits {
   static BCRYPT_KEY_HANDLE Invalid() { return nullptr; }
-  static void Close(BCRYPT_KEY_HANDLE key) { BCryptDestroyKey(key); }
+  static void Close(BCRYPT_KEY_HANDLE key) { Cng()->destroyKey(key); }
 };
 using UniqueAlgorithm = UniqueHandle<BCRYPT_ALG_HANDLE, AlgorithmTraits>;
 using UniqueHash = UniqueHandle<BCRYPT_HASH_HANDLE, HashTraits>;
@@ -38,7 +79,7 @@ static_assert(sizeof(kTipsPublicKey) == 2 * kCoordinateBytes, "a P-256 public ke
 
 UniqueAlgorithm OpenAlgorithm(LPCWSTR name) {
   BCRYPT_ALG_HANDLE algorithm = nullptr;
-  if (!BCRYPT_SUCCESS(BCryptOpenAlgorithmProvider(&algorithm, name, nullptr, 0))) return {};
+  if (!BCRYPT_SUCCESS(Cng()->openAlgorithm(&algorithm, name, nullptr, 0))) return {};
   return UniqueAlgorithm(algorithm);
 }
 
@@ -49,13 +90,13 @@ std::optional<std::array<UCHAR, kDigestBytes>> Sha256(std::string_view data) {
   // From Windows 7 on, CNG keeps the hash object itself when given none:
   // https://learn.microsoft.com/windows/win32/api/bcrypt/nf-bcrypt-bcryptcreatehash
   BCRYPT_HASH_HANDLE handle = nullptr;
-  if (!BCRYPT_SUCCESS(BCryptCreateHash(algorithm.Get(), &handle, nullptr, 0, nullptr, 0, 0)))
+  if (!BCRYPT_SUCCESS(Cng()->createHash(algorithm.Get(), &handle, nullptr, 0, nullptr, 0, 0)))
     return std::nullopt;
   const UniqueHash hash(handle);
   std::array<UCHAR, kDigestBytes> digest{};
-  if (!BCRYPT_SUCCESS(BCryptHashData(hash.Get(), reinterpret_cast<PUCHAR>(const_cast<char*>(data.data())),
-                                     static_cast<ULONG>(data.size()), 0)) ||
-      !BCRYPT_SUCCESS(BCryptFinishHash(hash.Get(), digest.data(), kDigestBytes, 0)))
+  if (!BCRYPT_SUCCESS(Cng()->hashData(hash.Get(), reinterpret_cast<PUCHAR>(const_cast<char*>(data.data())),
+                                      static_cast<ULONG>(data.size()), 0)) ||
+      !BCRYPT_SUCCESS(Cng()->finishHash(hash.Get(), digest.data(), kDigestBytes, 0)))
     return std::nullopt;
   return digest;
 }
@@ -66,8 +107,8 @@ UniqueCngKey ImportPublisherKey(BCRYPT_ALG_HANDLE algorithm) {
   std::memcpy(blob.data(), &header, sizeof(header));
   std::memcpy(blob.data() + sizeof(header), kTipsPublicKey, sizeof(kTipsPublicKey));
   BCRYPT_KEY_HANDLE key = nullptr;
-  if (!BCRYPT_SUCCESS(BCryptImportKeyPair(algorithm, nullptr, BCRYPT_ECCPUBLIC_BLOB, &key, blob.data(),
-                                          static_cast<ULONG>(blob.size()), 0)))
+  if (!BCRYPT_SUCCESS(Cng()->importKeyPair(algorithm, nullptr, BCRYPT_ECCPUBLIC_BLOB, &key, blob.data(),
+                                           static_cast<ULONG>(blob.size()), 0)))
     return {};
   return UniqueCngKey(key);
 }
@@ -76,15 +117,15 @@ UniqueCngKey ImportPublisherKey(BCRYPT_ALG_HANDLE algorithm) {
 
 bool PublisherSignatureVerifier::Verify(std::string_view data, std::string_view signature) {
   std::optional<RawEcdsaP256Signature> raw = EcdsaP256SignatureFromDer(signature);
-  if (!raw) return false;
+  if (!raw || !Cng()) return false;
   std::optional<std::array<UCHAR, kDigestBytes>> digest = Sha256(data);
   const UniqueAlgorithm ecdsa = OpenAlgorithm(BCRYPT_ECDSA_P256_ALGORITHM);
   if (!digest || !ecdsa) return false;
   const UniqueCngKey key = ImportPublisherKey(ecdsa.Get());
   // Only STATUS_SUCCESS (0) is a match; a signature that does not fit gives
   // STATUS_INVALID_SIGNATURE.
-  return key && BCryptVerifySignature(key.Get(), nullptr, digest->data(), kDigestBytes, raw->data(),
-                                      static_cast<ULONG>(raw->size()), 0) == 0;
+  return key && Cng()->verifySignature(key.Get(), nullptr, digest->data(), kDigestBytes, raw->data(),
+                                       static_cast<ULONG>(raw->size()), 0) == 0;
 }
 
 }  // namespace quorvane

@@ -65,6 +65,19 @@ ControlStyle StyleFor(const PlacedControl& placed) {
   return {WC_STATICW, 0, 0};
 }
 
+// The control classes once, before the first control is made rather than at
+// start: the reminder and the tray icon come before any control.
+void PrepareCommonControls() {
+  static bool prepared = false;
+  if (prepared) return;
+  prepared = true;
+  const INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_STANDARD_CLASSES};
+  InitCommonControlsEx(&controls);
+  RegisterPictureBoxClass();
+  RegisterDayGridClass();
+  RegisterLineChartClass();
+}
+
 PixelRect WorkAreaOf(HWND window) {
   MONITORINFO monitor{sizeof(monitor)};
   if (!GetMonitorInfoW(MonitorFromWindow(window, MONITOR_DEFAULTTONEAREST), &monitor))
@@ -94,7 +107,19 @@ HWND Form::Control(int id) const {
 HWND Form::Host(int hostId) const { return hostId == 0 ? window_ : Control(hostId); }
 
 void Form::Load() {
+  LoadFrame();
+  if (!window_ || hasControls_) return;
+  hasControls_ = true;
+  PrepareCommonControls();
+  CreateControls();
+  ApplyDpi(static_cast<int>(DpiForWindow(window_)), nullptr);
+  PlaceOnScreen();
+  OnLoad();
+}
+
+void Form::LoadFrame() {
   if (window_) return;
+  hasControls_ = false;
   const std::wstring className = Widen(definition_.className);
   WNDCLASSEXW windowClass{sizeof(windowClass)};
   if (!GetClassInfoExW(GetModuleHandleW(nullptr), className.c_str(), &windowClass)) {
@@ -105,19 +130,12 @@ void Form::Load() {
     windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
     windowClass.lpszClassName = className.c_str();
     RegisterClassExW(&windowClass);
-    RegisterPictureBoxClass();
-    RegisterDayGridClass();
-    RegisterLineChartClass();
   }
   CreateWindowExW(ExStyle(), className.c_str(), Widen(definition_.caption).c_str(), Style(), 0, 0, 0, 0,
                   Owner(), nullptr, GetModuleHandleW(nullptr), this);
   if (!window_) return;
   if (HICON icon = Icon()) SendMessageW(window_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon));
   if (HICON icon = SmallIcon()) SendMessageW(window_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon));
-  CreateControls();
-  ApplyDpi(static_cast<int>(DpiForWindow(window_)), nullptr);
-  PlaceOnScreen();
-  OnLoad();
 }
 
 void Form::CreateControls() {

@@ -27,6 +27,10 @@ class Form {
   // Creates the window and its controls if it is not loaded yet, then runs
   // OnLoad. The window stays hidden.
   void Load();
+  // Creates the hidden window alone, for a caller that needs its handle
+  // before its controls; Load adds them later.
+  void LoadFrame();
+  bool HasControls() const { return hasControls_; }
   // Shows a loaded window without an owner and brings it to the front.
   void ShowModeless();
   void Hide();
@@ -96,6 +100,7 @@ class Form {
   LRESULT DefaultButtonId() const;
 
   HWND window_ = nullptr;
+  bool hasControls_ = false;
   HWND lastFocus_ = nullptr;
   std::string failureSubject_;  // how a failure box names the window
   int dpi_ = USER_DEFAULT_SCREEN_DPI;

@@ -64,4 +64,18 @@ TEST(Startup, ASecondStartShowsTheRunningCopyAndEndsAtOnce) {
   EXPECT_EQ(UserValue(kRunKey), "as the first copy left it");
 }
 
+TEST(Startup, WhileTheReminderIsOpenTheInstallerCanEndTheProgram) {
+  SetUserValue(kRecordKey, "甲泼尼龙|1900-01-01|8|3|0");  // a reminder at every start
+  Quorvane q;
+  q.Start();
+  q.WaitForWindow(L"#32770");
+  // As the installer asks: the hidden main window, found by its class alone.
+  const HWND main = FindWindowW(L"QuorvaneMainWindow", nullptr);
+  ASSERT_NE(main, nullptr) << "no main window while the reminder is open";
+  DWORD_PTR answer = 0;
+  SendMessageTimeoutW(main, RegisterWindowMessageW(L"Quorvane.Exit"), 0, 0, SMTO_ABORTIFHUNG, 5000, &answer);
+  q.WaitForEnd();
+  EXPECT_TRUE(TrayIcons().empty());
+}
+
 }  // namespace e2e

@@ -163,15 +163,11 @@ struct FakeFileSystem : FileSystem, FolderAccess {
   }
 };
 
-// The main window as start-up and the reminder see it. Its controls come from its table as
-// the real window makes them: text boxes show their caption, check boxes their
-// initial value. What start-up does to it goes into a journal.
+// The main window as start-up and the reminder see it, holding the regimen of
+// its table as the real window does. What start-up does to it goes into a
+// journal.
 struct FakeMainWindow : StartupHost, RegimenSource {
-  static std::string Text(int id) { return std::string(FindControl(kMainWindow, id)->caption); }
-  static int Box(int id) { return FindControl(kMainWindow, id)->initialValue; }
-  RegimenValues controls{Text(main_window::kDrugNameBox),       Text(main_window::kStartDateBox),
-                         Text(main_window::kDoseBox),           Box(main_window::kAlternateDayCheck),
-                         Box(main_window::kRemindAtStartCheck), Box(main_window::kTipsAtStartupCheck)};
+  RegimenValues controls = main_window::DesignRegimen();
   std::string journal;
   bool failTrayIcon = false;
 

@@ -1,6 +1,7 @@
-// The yardstick for Quorvane's start-up and idle costs: the least a tray
-// program does. Given a text, it first shows it in a message box, as Quorvane
-// does on a dose day.
+// The floor for Quorvane's start-up and idle costs: the least a tray program
+// does. No manifest, built with the same toolchain and linked the same way.
+// Given a text, it first shows it in a message box, as Quorvane does on a
+// dose day, and adds its icon once the box is closed.
 #include <windows.h>
 
 #include <shellapi.h>
@@ -21,18 +22,17 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR commandLine, int) {
   WNDCLASSW windowClass{};
   windowClass.lpfnWndProc = WindowProc;
   windowClass.hInstance = instance;
-  windowClass.lpszClassName = L"MinimalTrayWindow";
+  windowClass.lpszClassName = L"FloorTrayWindow";
   RegisterClassW(&windowClass);
-  HWND window =
-      CreateWindowW(L"MinimalTrayWindow", L"Minimal", WS_OVERLAPPEDWINDOW, CW_USEDEFAULT, CW_USEDEFAULT,
-                    CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr, instance, nullptr);
+  HWND window = CreateWindowW(L"FloorTrayWindow", L"Floor", WS_OVERLAPPEDWINDOW, CW_USEDEFAULT, CW_USEDEFAULT,
+                              CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr, instance, nullptr);
 
   NOTIFYICONDATAW icon{sizeof(icon)};
   icon.hWnd = window;
   icon.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
   icon.uCallbackMessage = kTrayCallback;
   icon.hIcon = LoadIconW(nullptr, IDI_APPLICATION);
-  lstrcpynW(icon.szTip, L"Minimal", ARRAYSIZE(icon.szTip));
+  lstrcpynW(icon.szTip, L"Floor", ARRAYSIZE(icon.szTip));
   Shell_NotifyIconW(NIM_ADD, &icon);
 
   MSG message;
