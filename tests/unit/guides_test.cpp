@@ -16,19 +16,6 @@ struct Guide : ::testing::Test {
   testing::RecordingShell shell;
 };
 
-TEST_F(Guide, WritesExactlyTheDocumentOverAnyStaleFileAndOpensIt) {
-  const std::tuple<const GuideDocument&, std::string, std::string> cases[] = {
-      {kGeneralGuide, "C:\\Q\\qelmuEbook.chm", "C:\\Q\\qelmuEbook.CHM"},
-      {kHandbook, "C:\\Q\\tkw.chm", "C:\\Q\\tkw.CHM"}};
-  for (const auto& [guide, written, opened] : cases) {
-    files.files[written] = kDocument + "longer stale bytes past the end";
-    EXPECT_EQ(WriteAndOpenGuide(guide, kDocument, kFolder, files, shell), std::nullopt);
-    EXPECT_EQ(files.files.at(written), kDocument);
-    EXPECT_EQ(files.reads, 0);  // a file of another size is not read to compare
-    EXPECT_EQ(shell.opened.back(), opened);
-  }
-}
-
 TEST_F(Guide, AFileHeldOpenByTheViewerIsLeftAloneWhenIdenticalElseReported) {
   const std::string path = "C:\\Q\\qelmuEbook.chm";
   const std::pair<std::string, std::optional<std::string>> cases[] = {
