@@ -260,14 +260,5 @@ TEST_F(TipsOutsideTheProgramFolder, ComeFromTheUserFolderFirstThenBesideTheProgr
   EXPECT_EQ(tips.LoadFromFolders(Folders().readFrom).path, user + "\\TIPOFDAY.TXT");
 }
 
-TEST_F(TipsOutsideTheProgramFolder, WhenNeitherFolderTakesTheFileTheMessageNamesItAndTheOldOneStays) {
-  files.files[downloaded] = "old";
-  files.refusing.insert(user);
-  Serve("new");
-  Update(user);
-  EXPECT_EQ(boxes.shown, Lines{"无法写入文件 " + downloaded + "\r\n\r\n拒绝访问。"});
-  EXPECT_EQ(files.files.at(downloaded), "old");
-}
-
 }  // namespace
 }  // namespace quorvane
