@@ -242,16 +242,22 @@ TEST_F(TipUpdate, FailedReloadComesAfterTheSuccessBox) {
   EXPECT_EQ(files.files.at(kTipFile), "新的一条\r\n");
 }
 
-// The program folder takes no files: the tips go to the user's folder.
+// A program folder that takes files is the only one; one that takes none (as
+// Program Files for a standard user) sends the tips to the created user folder.
 struct TipsOutsideTheProgramFolder : TipUpdate {
   const std::string user = "C:\\Users\\p\\AppData\\Local\\Quorvane", downloaded = user + "\\tipofday.txt";
-  void SetUp() override { files.refusing = {std::string(kFolder)}; }
+  void SetUp() override {}
   DataFolders Folders() { return ChooseDataFolders(kFolder, user, files); }
 };
 
 TEST_F(TipsOutsideTheProgramFolder, ComeFromTheUserFolderFirstThenBesideTheProgram) {
+  const DataFolders alone = Folders();
+  EXPECT_EQ(alone.writeTo, kFolder);
+  EXPECT_EQ(alone.readFrom, Lines{std::string(kFolder)});
+  files.refusing = {std::string(kFolder)};
   files.files[kTipFile] = "shipped";
   EXPECT_EQ(tips.LoadFromFolders(Folders().readFrom).path, kTipFile);
+  EXPECT_EQ(files.created, Lines{user});
   Serve("downloaded");
   Update(Folders().writeTo);
   EXPECT_EQ(files.files.at(downloaded), "downloaded");
