@@ -70,7 +70,6 @@ TEST_F(Tray, ClosingHidesAndBasicSettingsShowsTheWindowAsItWasLeft) {
   SetText(main, main_window::kDoseBox, "10");
   const std::pair<const char*, std::function<void()>> ways[] = {
       {"close request", [&] { PostMessageW(main, WM_CLOSE, 0, 0); }},
-      {"close box", [&] { PostMessageW(main, WM_SYSCOMMAND, SC_CLOSE, 0); }},
       {"button 退出", [&] { Click(main, main_window::kHideButton); }},
   };
   for (const auto& [name, close] : ways) {
