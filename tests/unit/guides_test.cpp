@@ -27,6 +27,7 @@ TEST_F(Guide, AFileHeldOpenByTheViewerIsLeftAloneWhenIdenticalElseReported) {
     EXPECT_EQ(files.files.at(path), present);
     EXPECT_EQ(shell.opened.size(), message ? 0u : 1u);  // nothing opened after a failure
   }
+  EXPECT_EQ(files.reads, 1);  // a file of another size is not read to compare
 }
 
 }  // namespace
