@@ -6,12 +6,12 @@
 #
 #   scripts/fuzz.sh                        the short run that test.sh makes
 #   scripts/fuzz.sh 10000000               the long run
-#   scripts/fuzz.sh 10000000 diary_rows    the long run of one target
+#   scripts/fuzz.sh 10000000 dated_rows    the long run of one target
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 runs="${1:-50000}"
 targets=("${@:2}")
-[ ${#targets[@]} -gt 0 ] || targets=(record date tip_file diary_rows selfcheck_rows signature)
+[ ${#targets[@]} -gt 0 ] || targets=(record date tip_file dated_rows signature)
 build="$root/build/fuzz"
 
 launcher=()

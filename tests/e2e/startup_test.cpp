@@ -18,19 +18,6 @@ TEST(Startup, FirstStartRemindsOnTheStartDateAndWritesTheQuotedRunValue) {
   EXPECT_EQ(UserValue(kRunKey), '"' + Utf8(q.File("Quorvane.exe").wstring()) + '"');
 }
 
-TEST(Startup, GarbledRecordRemindsAndTheTrayIconComesOnlyOnceTheBoxIsClosed) {
-  // An impossible date counts as day 0; out-of-range switches keep theirs.
-  SetUserValue(kRecordKey, "阿司匹林|2020-13-45|7|9|3");
-  Quorvane q;
-  q.Start();
-  q.WaitForWindow(L"#32770");
-  EXPECT_TRUE(TrayIcons().empty());
-  EXPECT_EQ(q.AnswerBox(), "阿司匹林7片，别忘记！");
-  q.WaitForMain();
-  WaitFor([] { return TrayIcons().size() == 1; }, "the tray icon");
-  EXPECT_EQ(q.Fields(), "阿司匹林|2020-13-45|7|1|1|1");
-}
-
 TEST(Startup, UnreadableTipFileIsSkippedAtStartAndReportedWhenAskedFor) {
   SetUserValue(kRecordKey, "强的松|2006-05-22|6|2|1");
   Quorvane q;

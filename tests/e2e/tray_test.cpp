@@ -66,32 +66,10 @@ TEST_F(Tray, OneClickOrKeyOpensOneMenu) {
   EXPECT_EQ(q.TakeTrayLog(), std::vector<std::string>{});
 }
 
-// Wine's own tray, clicked on the icon: the pointer in wParam, and
-// NIN_SELECT or WM_CONTEXTMENU after the button's messages.
-TEST_F(Tray, WineTrayReportsAClickAtVersion4AndOneMenuOpens) {
-  const HWND icon = TrayIcons().at(0);
-  RECT place{};
-  GetWindowRect(icon, &place);
-  const std::string at = " " + std::to_string(place.left + 5) + "," + std::to_string(place.top + 6);
-  const std::tuple<UINT, const char*, const char*, const char*> clicks[] = {
-      {WM_LBUTTONDOWN, "WM_LBUTTONDOWN", "WM_LBUTTONUP", "NIN_SELECT"},
-      {WM_RBUTTONDOWN, "WM_RBUTTONDOWN", "WM_RBUTTONUP", "WM_CONTEXTMENU"}};
-  for (const auto& [down, sentDown, sentUp, sentAfter] : clicks) {
-    q.TakeTrayLog();
-    PostMessageW(icon, down, 0, MAKELPARAM(5, 6));
-    PostMessageW(icon, down + 1, 0, MAKELPARAM(5, 6));
-    PostKey(q.WaitForWindow(L"#32768"), VK_ESCAPE);
-    ExpectKeyToOpenAtTheIcon(NIN_KEYSELECT, 4);
-    EXPECT_EQ(q.TakeTrayLog(4),
-              (std::vector<std::string>{sentDown + at, sentUp + at, sentAfter + at, "NIM_SETFOCUS"}));
-  }
-}
-
 TEST_F(Tray, ClosingHidesAndBasicSettingsShowsTheWindowAsItWasLeft) {
   SetText(main, main_window::kDoseBox, "10");
   const std::pair<const char*, std::function<void()>> ways[] = {
       {"close request", [&] { PostMessageW(main, WM_CLOSE, 0, 0); }},
-      {"close box", [&] { PostMessageW(main, WM_SYSCOMMAND, SC_CLOSE, 0); }},
       {"button 退出", [&] { Click(main, main_window::kHideButton); }},
   };
   for (const auto& [name, close] : ways) {

@@ -1,7 +1,7 @@
 // Any bytes as a tip file: the decoded text is valid UTF-8 that survives the
 // trip through UTF-16 to the controls, and no tip keeps a line end.
 #include "base/utf.h"
-#include "fuzz_support.h"
+#include "gbk_codec.h"
 #include "tips/tip_file.h"
 
 using namespace quorvane;

@@ -41,17 +41,6 @@ struct DiaryFile : ::testing::Test {
   FileError error;
 };
 
-TEST_F(DiaryFile, HoldsOneRowPerDayInDateOrderWithBomAndCrLf) {
-  ASSERT_TRUE(diary.Put(Entry({2026, 12, 7}, DoseStatus::Taken), &error));
-  ASSERT_TRUE(diary.Put(Entry({2026, 12, 5}, DoseStatus::Missed), &error));
-  ASSERT_TRUE(diary.Put(Entry({2026, 12, 7}, DoseStatus::Missed, "晚了"), &error));
-  const std::string seventh = "2026-12-07,missed,强的松,6,晚了,2026-12-07T08:05:00\r\n";
-  EXPECT_EQ(files.files[kPath], kHead + "2026-12-05,missed,强的松,6,,2026-12-05T08:05:00\r\n" + seventh);
-  ASSERT_TRUE(diary.Clear({2026, 12, 5}, &error));
-  EXPECT_EQ(diary.Find({2026, 12, 5}), nullptr);
-  EXPECT_EQ(files.files[kPath], kHead + seventh);
-}
-
 TEST_F(DiaryFile, KeepsRowsItCannotReadThroughEveryChange) {
   const std::string unreadable =
       "2026-12-32,taken,强的松,6,,2026-12-01T08:05:00\r\n"          // no such day

@@ -124,7 +124,7 @@ TEST(SaveEditedRegimen, RefusesABarInATextAndKeepsTheStoredRecord) {
   }
 }
 
-TEST(SavedRecord, ReadsBackAsUnicodeUpToTheFirstNulAndAFailedSaveKeepsIt) {
+TEST(SavedRecord, ReadsBackUpToTheFirstNulAndAFailedSaveKeepsIt) {
   FakeStore store;
   EXPECT_EQ(ReadRegimen(store, GbkCodec{}), "");
   for (const std::string& text : {std::string("泼尼松|2006-05-22|6|3|1"), std::string("Prednisolon ü 😀|x"),
@@ -135,14 +135,11 @@ TEST(SavedRecord, ReadsBackAsUnicodeUpToTheFirstNulAndAFailedSaveKeepsIt) {
   store.failWritesWith = 5;
   EXPECT_EQ(SaveRegimen(store, "x|y"), 5);
   EXPECT_EQ(ReadRegimen(store, GbkCodec{}), "a|b");
-}
-
-TEST(ReadRegimen, ReadsOtherValueTypesAsAnsiBytesUpToTheFirstNul) {
+  // Another value type holds ANSI bytes.
   const std::string gbk = testing::ToGbk("强的松|2006-05-22|6|3|1");  // 强的松 is six bytes
-  const std::pair<std::string, const char*> cases[] = {{gbk, "强的松|2006-05-22|6|3|1"},
-                                                       {gbk.substr(0, 6) + std::string("\0xy", 3), "强的松"}};
-  for (const auto& [bytes, text] : cases) {
-    FakeStore store;
+  const std::pair<std::string, const char*> ansi[] = {{gbk, "强的松|2006-05-22|6|3|1"},
+                                                      {gbk.substr(0, 6) + std::string("\0xy", 3), "强的松"}};
+  for (const auto& [bytes, text] : ansi) {
     store.values[{"Software", "Quorvane"}] = {false, {bytes.begin(), bytes.end()}};
     EXPECT_EQ(ReadRegimen(store, GbkCodec{}), text);
   }
