@@ -18,4 +18,11 @@ Function LibraryFunction(HMODULE library, const char* name) {
                  : Function{};
 }
 
+// Fills `function` with the export; false when the library lacks it.
+template <typename Function>
+bool LoadFunction(HMODULE library, const char* name, Function& function) {
+  function = LibraryFunction<Function>(library, name);
+  return function != nullptr;
+}
+
 }  // namespace quorvane

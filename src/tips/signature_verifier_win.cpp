@@ -33,26 +33,21 @@ struct CngFunctions {
   decltype(&BCryptDestroyKey) destroyKey;
 };
 
-template <typename Function>
-bool Load(HMODULE library, const char* name, Function& function) {
-  function = LibraryFunction<Function>(library, name);
-  return function != nullptr;
-}
-
 // Null when the library or one of its functions cannot be loaded.
 const CngFunctions* Cng() {
   static const CngFunctions* const loaded = [] {
     static CngFunctions functions{};
     const HMODULE library = LoadSystemLibrary(L"bcrypt.dll");
-    const bool complete = library && Load(library, "BCryptOpenAlgorithmProvider", functions.openAlgorithm) &&
-                          Load(library, "BCryptCloseAlgorithmProvider", functions.closeAlgorithm) &&
-                          Load(library, "BCryptCreateHash", functions.createHash) &&
-                          Load(library, "BCryptHashData", functions.hashData) &&
-                          Load(library, "BCryptFinishHash", functions.finishHash) &&
-                          Load(library, "BCryptDestroyHash", functions.destroyHash) &&
-                          Load(library, "BCryptImportKeyPair", functions.importKeyPair) &&
-                          Load(library, "BCryptVerifySignature", functions.verifySignature) &&
-                          Load(library, "BCryptDestroyKey", functions.destroyKey);
+    const bool complete = library &&
+                          LoadFunction(library, "BCryptOpenAlgorithmProvider", functions.openAlgorithm) &&
+                          LoadFunction(library, "BCryptCloseAlgorithmProvider", functions.closeAlgorithm) &&
+                          LoadFunction(library, "BCryptCreateHash", functions.createHash) &&
+                          LoadFunction(library, "BCryptHashData", functions.hashData) &&
+                          LoadFunction(library, "BCryptFinishHash", functions.finishHash) &&
+                          LoadFunction(library, "BCryptDestroyHash", functions.destroyHash) &&
+                          LoadFunction(library, "BCryptImportKeyPair", functions.importKeyPair) &&
+                          LoadFunction(library, "BCryptVerifySignature", functions.verifySignature) &&
+                          LoadFunction(library, "BCryptDestroyKey", functions.destroyKey);
     return complete ? &functions : nullptr;
   }();
   return loaded;

@@ -3,29 +3,20 @@
 #include "base/system_library_win.h"
 
 namespace quorvane {
-namespace {
-
-template <typename Function>
-bool Load(HMODULE library, const char* name, Function& function) {
-  function = LibraryFunction<Function>(library, name);
-  return function != nullptr;
-}
-
-}  // namespace
 
 const WinInetFunctions* WinInet() {
   static const WinInetFunctions* const loaded = [] {
     static WinInetFunctions functions{};
     const HMODULE library = LoadSystemLibrary(L"wininet.dll");
-    const bool complete = library && Load(library, "InternetCrackUrlW", functions.crackUrl) &&
-                          Load(library, "InternetOpenW", functions.open) &&
-                          Load(library, "InternetConnectW", functions.connect) &&
-                          Load(library, "InternetSetOptionW", functions.setOption) &&
-                          Load(library, "HttpOpenRequestW", functions.openRequest) &&
-                          Load(library, "HttpSendRequestW", functions.sendRequest) &&
-                          Load(library, "HttpQueryInfoW", functions.queryInfo) &&
-                          Load(library, "InternetReadFile", functions.readFile) &&
-                          Load(library, "InternetCloseHandle", functions.closeHandle);
+    const bool complete = library && LoadFunction(library, "InternetCrackUrlW", functions.crackUrl) &&
+                          LoadFunction(library, "InternetOpenW", functions.open) &&
+                          LoadFunction(library, "InternetConnectW", functions.connect) &&
+                          LoadFunction(library, "InternetSetOptionW", functions.setOption) &&
+                          LoadFunction(library, "HttpOpenRequestW", functions.openRequest) &&
+                          LoadFunction(library, "HttpSendRequestW", functions.sendRequest) &&
+                          LoadFunction(library, "HttpQueryInfoW", functions.queryInfo) &&
+                          LoadFunction(library, "InternetReadFile", functions.readFile) &&
+                          LoadFunction(library, "InternetCloseHandle", functions.closeHandle);
     return complete ? &functions : nullptr;
   }();
   return loaded;

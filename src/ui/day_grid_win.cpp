@@ -2,6 +2,7 @@
 
 #include <windowsx.h>
 
+#include "ui/drawn_control_win.h"
 #include "ui/palette_win.h"
 
 namespace quorvane {
@@ -9,8 +10,7 @@ namespace {
 
 struct GridState {
   std::vector<DayGridCell> cells = std::vector<DayGridCell>(kDayGridCells);
-  HFONT font = nullptr;
-  std::wstring name;  // the window text, to tell a change
+  DrawnControlText text;
 };
 
 constexpr const wchar_t* kWeekdays[] = {L"一", L"二", L"三", L"四", L"五", L"六", L"日"};
@@ -68,7 +68,7 @@ void Paint(HWND window, const GridState& state) {
   GetClientRect(window, &client);
   const Palette palette = CurrentPalette();
   FillSolid(dc, client, palette.background);
-  const HGDIOBJ oldFont = SelectObject(dc, state.font ? state.font : GetStockObject(DEFAULT_GUI_FONT));
+  const HGDIOBJ oldFont = SelectObject(dc, FontToDrawWith(state.text));
   SetBkMode(dc, TRANSPARENT);
   SetTextColor(dc, ToColorRef(palette.dimText));
   for (int column = 0; column < 7; ++column) {
@@ -129,6 +129,8 @@ void OnClick(HWND window, const GridState& state, int x, int y) {
 
 LRESULT CALLBACK DayGridProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   GridState* state = StateOf(window);
+  if (const auto answer = HandleFontAndName(window, message, wParam, lParam, state ? &state->text : nullptr))
+    return *answer;
   switch (message) {
     case WM_NCCREATE:
       SetWindowLongPtrW(window, 0, reinterpret_cast<LONG_PTR>(new GridState));
@@ -142,23 +144,6 @@ LRESULT CALLBACK DayGridProc(HWND window, UINT message, WPARAM wParam, LPARAM lP
       state->cells.assign(cells, cells + kDayGridCells);
       InvalidateRect(window, nullptr, TRUE);
       return 0;
-    }
-    case WM_SETFONT:
-      state->font = reinterpret_cast<HFONT>(wParam);
-      if (LOWORD(lParam)) InvalidateRect(window, nullptr, TRUE);
-      return 0;
-    case WM_GETFONT:
-      return reinterpret_cast<LRESULT>(state->font);
-    case WM_SETTEXT: {
-      // Screen readers hear the new name; an unchanged text says nothing new.
-      const std::wstring before = state ? state->name : std::wstring();
-      const LRESULT result = DefWindowProcW(window, message, wParam, lParam);
-      const auto* text = reinterpret_cast<const wchar_t*>(lParam);
-      if (state && result && (text ? text : L"") != before) {
-        state->name = text ? text : L"";
-        NotifyWinEvent(EVENT_OBJECT_NAMECHANGE, window, OBJID_CLIENT, CHILDID_SELF);
-      }
-      return result;
     }
     case WM_GETDLGCODE:
       return DLGC_WANTARROWS;
@@ -184,14 +169,6 @@ LRESULT CALLBACK DayGridProc(HWND window, UINT message, WPARAM wParam, LPARAM lP
 
 }  // namespace
 
-void RegisterDayGridClass() {
-  WNDCLASSEXW windowClass{sizeof(windowClass)};
-  windowClass.lpfnWndProc = DayGridProc;
-  windowClass.hInstance = GetModuleHandleW(nullptr);
-  windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-  windowClass.cbWndExtra = sizeof(LONG_PTR);
-  windowClass.lpszClassName = kDayGridClass;
-  RegisterClassExW(&windowClass);
-}
+void RegisterDayGridClass() { RegisterDrawnControlClass(kDayGridClass, DayGridProc); }
 
 }  // namespace quorvane

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "ui/dpi_win.h"
+#include "ui/drawn_control_win.h"
 #include "ui/palette_win.h"
 
 namespace quorvane {
@@ -11,8 +12,7 @@ namespace {
 
 struct ChartState {
   LineChart chart;
-  HFONT font = nullptr;
-  std::wstring name;  // the window text, to tell a change
+  DrawnControlText text;
 };
 
 ChartState* StateOf(HWND window) { return reinterpret_cast<ChartState*>(GetWindowLongPtrW(window, 0)); }
@@ -24,7 +24,7 @@ void Paint(HWND window, const ChartState& state) {
   GetClientRect(window, &client);
   const Palette palette = CurrentPalette();
   FillSolid(dc, client, palette.background);
-  const HGDIOBJ oldFont = SelectObject(dc, state.font ? state.font : GetStockObject(DEFAULT_GUI_FONT));
+  const HGDIOBJ oldFont = SelectObject(dc, FontToDrawWith(state.text));
   const LineChart& chart = state.chart;
   const int unit = std::max(1, MulDiv(1, static_cast<int>(DpiForWindow(window)), 96));
 
@@ -87,6 +87,8 @@ void Paint(HWND window, const ChartState& state) {
 
 LRESULT CALLBACK LineChartProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   ChartState* state = StateOf(window);
+  if (const auto answer = HandleFontAndName(window, message, wParam, lParam, state ? &state->text : nullptr))
+    return *answer;
   switch (message) {
     case WM_NCCREATE:
       SetWindowLongPtrW(window, 0, reinterpret_cast<LONG_PTR>(new ChartState));
@@ -99,23 +101,6 @@ LRESULT CALLBACK LineChartProc(HWND window, UINT message, WPARAM wParam, LPARAM 
       state->chart = *reinterpret_cast<const LineChart*>(lParam);
       InvalidateRect(window, nullptr, TRUE);
       return 0;
-    case WM_SETFONT:
-      state->font = reinterpret_cast<HFONT>(wParam);
-      if (LOWORD(lParam)) InvalidateRect(window, nullptr, TRUE);
-      return 0;
-    case WM_GETFONT:
-      return reinterpret_cast<LRESULT>(state->font);
-    case WM_SETTEXT: {
-      // Screen readers hear the new name; an unchanged text says nothing new.
-      const std::wstring before = state ? state->name : std::wstring();
-      const LRESULT result = DefWindowProcW(window, message, wParam, lParam);
-      const auto* text = reinterpret_cast<const wchar_t*>(lParam);
-      if (state && result && (text ? text : L"") != before) {
-        state->name = text ? text : L"";
-        NotifyWinEvent(EVENT_OBJECT_NAMECHANGE, window, OBJID_CLIENT, CHILDID_SELF);
-      }
-      return result;
-    }
     case WM_SIZE:
       InvalidateRect(window, nullptr, TRUE);
       return 0;
@@ -130,14 +115,6 @@ LRESULT CALLBACK LineChartProc(HWND window, UINT message, WPARAM wParam, LPARAM 
 
 }  // namespace
 
-void RegisterLineChartClass() {
-  WNDCLASSEXW windowClass{sizeof(windowClass)};
-  windowClass.lpfnWndProc = LineChartProc;
-  windowClass.hInstance = GetModuleHandleW(nullptr);
-  windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-  windowClass.cbWndExtra = sizeof(LONG_PTR);
-  windowClass.lpszClassName = kLineChartClass;
-  RegisterClassExW(&windowClass);
-}
+void RegisterLineChartClass() { RegisterDrawnControlClass(kLineChartClass, LineChartProc); }
 
 }  // namespace quorvane
