@@ -31,6 +31,7 @@ void Application::CloseSecondaryWindows() {
   tips_.Close();
   options_.Unload();
   selfCheck_.Unload();
+  summary_.Unload();
   diary_.Unload();
 }
 

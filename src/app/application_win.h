@@ -6,6 +6,7 @@
 #include "diary/diary_window_win.h"
 #include "options/options_dialog_win.h"
 #include "selfcheck/selfcheck_window_win.h"
+#include "summary/summary_window_win.h"
 #include "tips/tip_window_win.h"
 
 namespace quorvane {
@@ -40,7 +41,8 @@ class Application : public AppWindows, private StartupHost {
   // Each knows the other: made first, the self-check window holds 用药记录
   // by reference only.
   SelfCheckWindow selfCheck_{diary_};
-  DiaryWindow diary_{main_, selfCheck_};
+  SummaryWindow summary_{main_};
+  DiaryWindow diary_{main_, selfCheck_, summary_};
   // The reminder of each new day while the program runs, and the nudge with it.
   DayWatch dayWatch_{main_, [this] { NudgeSelfCheck(); }};
 };

@@ -76,8 +76,8 @@ std::wstring AskExportPath(HWND owner) {
 
 }  // namespace
 
-DiaryWindow::DiaryWindow(const RegimenSource& regimen, SelfCheckPanel& selfCheck)
-    : Form(kDiaryWindow), regimen_(regimen), selfCheck_(selfCheck) {}
+DiaryWindow::DiaryWindow(const RegimenSource& regimen, SelfCheckPanel& selfCheck, VisitSummaryOpener& summary)
+    : Form(kDiaryWindow), regimen_(regimen), selfCheck_(selfCheck), summary_(summary) {}
 
 void DiaryWindow::Open() {
   const bool opening = !IsLoaded();
@@ -217,7 +217,7 @@ void DiaryWindow::OnCommand(int id, int notification, HWND control) {
     case kSelfCheckButton:
       return selfCheck_.OpenSelfCheck();
     case kVisitSummaryButton:
-      return summary_.Open(Handle());
+      return summary_.OpenVisitSummary(Handle());
   }
 }
 

@@ -1,14 +1,13 @@
 #pragma once
 // "用药记录": a month calendar of the dose diary, logging the selected day
-// as taken or missed, exporting the diary as CSV, and "就诊摘要", the window
-// it owns.
+// as taken or missed, and exporting the diary as CSV; from it the weekly
+// self-check and "就诊摘要" open.
 #include <optional>
 
 #include "base/file_system_win.h"
 #include "base/local_clock_win.h"
 #include "diary/diary.h"
 #include "regimen/regimen_source.h"
-#include "summary/summary_window_win.h"
 #include "ui/form_win.h"
 #include "ui/line_chart_win.h"
 
@@ -28,11 +27,18 @@ class SelfCheckPanel {
   virtual Trend TrendUpTo(const CivilDate& today) = 0;
 };
 
+// "就诊摘要", a window that 用药记录 owns while it is open.
+class VisitSummaryOpener {
+ public:
+  virtual ~VisitSummaryOpener() = default;
+  virtual void OpenVisitSummary(HWND owner) = 0;
+};
+
 class DiaryWindow : public Form {
  public:
   // The drug, dose and dose-day rule come from the same source as the
   // reminder's.
-  DiaryWindow(const RegimenSource& regimen, SelfCheckPanel& selfCheck);
+  DiaryWindow(const RegimenSource& regimen, SelfCheckPanel& selfCheck, VisitSummaryOpener& summary);
   // Loads and shows the window on today, or brings the open one to the front.
   void Open();
   // Draws the self-check's trend again from its file, when the window is open.
@@ -59,6 +65,7 @@ class DiaryWindow : public Form {
 
   const RegimenSource& regimen_;
   SelfCheckPanel& selfCheck_;
+  VisitSummaryOpener& summary_;
   UniqueIcon bigIcon_;
   UniqueIcon smallIcon_;
   LocalClock clock_;
@@ -68,7 +75,6 @@ class DiaryWindow : public Form {
   FileError loadError_;
   CivilDate selected_;
   int shownYear_ = 1970, shownMonth_ = 1;
-  SummaryWindow summary_{regimen_};
 };
 
 }  // namespace quorvane

@@ -3,18 +3,22 @@
 // and hands it to the browser.
 #include "base/file_system_win.h"
 #include "base/local_clock_win.h"
+#include "diary/diary_window_win.h"
 #include "regimen/regimen_source.h"
 #include "ui/form_win.h"
 
 namespace quorvane {
 
-class SummaryWindow : public Form {
+class SummaryWindow : public Form, public VisitSummaryOpener {
  public:
   // The regimen comes from the same source as 用药记录's dose days.
   explicit SummaryWindow(const RegimenSource& regimen);
   // Loads the window over its owner with the last 90 days chosen, or brings
   // the open one to the front.
   void Open(HWND owner);
+
+  // VisitSummaryOpener
+  void OpenVisitSummary(HWND owner) override { Open(owner); }
 
  protected:
   DWORD Style() const override { return WS_POPUP | WS_CAPTION | WS_SYSMENU; }
