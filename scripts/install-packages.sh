@@ -15,6 +15,7 @@ packages=(
   faketime                                             # a midnight while it runs
   clang libclang-rt-14-dev llvm                        # fuzz targets: libFuzzer, sanitizers, symbolizer
   chromium poppler-utils                               # 就诊摘要 printed in a real browser
+  clang-format                                         # the formatting check
 )
 
 missing=()
