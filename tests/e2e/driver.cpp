@@ -10,7 +10,6 @@
 
 #include <algorithm>
 #include <fstream>
-#include <map>
 #include <sstream>
 
 namespace e2e {
@@ -198,7 +197,7 @@ std::vector<HWND> TrayIcons() {
 }
 
 bool BalloonShows(const std::string& text) {
-  // Wine shows a balloon as a tooltip, which answers WM_GETTEXT with its text.
+  // Wine shows a balloon as a tooltip, which answers WM_GETTEXT with its text, as the icon's tooltip does.
   for (HWND tip = nullptr; (tip = FindWindowExW(nullptr, tip, L"tooltips_class32", nullptr));) {
     wchar_t shown[256] = {};
     if (IsWindowVisible(tip) && Send(tip, WM_GETTEXT, 256, reinterpret_cast<LPARAM>(shown)) &&
@@ -400,24 +399,13 @@ HWND Quorvane::OpenMenu(UINT action, std::vector<std::string>& items, POINT at) 
 
 std::vector<std::string> Quorvane::TakeTrayLog(size_t count) {
   Hook();
-  WaitFor([&] { return menuView_[16384] >= count; },
-          std::to_string(count) + " messages between the tray and the program");
-  static const std::map<int, std::string> names{
-      {WM_LBUTTONDOWN, "WM_LBUTTONDOWN"}, {WM_LBUTTONUP, "WM_LBUTTONUP"}, {NIN_SELECT, "NIN_SELECT"},
-      {WM_RBUTTONDOWN, "WM_RBUTTONDOWN"}, {WM_RBUTTONUP, "WM_RBUTTONUP"}, {WM_CONTEXTMENU, "WM_CONTEXTMENU"}};
+  WaitFor([&] { return menuView_[16384] >= count; }, std::to_string(count) + " requests to the shell");
   static const char* const requests[] = {"NIM_ADD", "NIM_MODIFY", "NIM_DELETE", "NIM_SETFOCUS",
                                          "NIM_SETVERSION"};
   volatile wchar_t* const log = menuView_ + 16384;
   std::vector<std::string> entries;
-  for (int i = 0; i < log[0]; ++i) {
-    volatile wchar_t* entry = log + 1 + 4 * i;
-    if (entry[0] == 2)
-      entries.push_back(entry[1] < std::size(requests) ? requests[entry[1]] : std::to_string(entry[1]));
-    else
-      entries.push_back((names.count(entry[1]) ? names.at(entry[1]) : std::to_string(entry[1])) + " " +
-                        std::to_string(static_cast<short>(entry[2])) + "," +
-                        std::to_string(static_cast<short>(entry[3])));
-  }
+  for (int i = 1; i <= log[0]; ++i)
+    entries.push_back(log[i] < std::size(requests) ? requests[log[i]] : std::to_string(log[i]));
   log[0] = 0;
   return entries;
 }

@@ -73,7 +73,7 @@ void PostAltKey(HWND window, wchar_t letter);
 HWND Focus(HWND window);
 LRESULT Send(HWND window, UINT message, WPARAM wParam = 0, LPARAM lParam = 0);
 std::vector<HWND> TrayIcons();               // the visible icons' windows in Wine's tray
-bool BalloonShows(const std::string& text);  // a balloon at a tray icon shows it now
+bool BalloonShows(const std::string& text);  // a balloon or tooltip at a tray icon shows it now
 // What the program asked the shell to open, from the prefix's recorder.
 std::vector<std::string> ShellLog();
 
@@ -135,9 +135,8 @@ class Quorvane {
   HWND OpenMenu(UINT action, std::vector<std::string>& items, POINT at = {});
   // Opens the menu and chooses the item by keys until `effect` is seen.
   void Choose(UINT action, const std::string& caption, const std::function<bool()>& effect, POINT at = {});
-  // The tray's traffic since the last call, once there are `count` entries:
-  // what the shell sent the program as "WM_RBUTTONUP 1279,799" (not what a
-  // test posts), and what the program asked of the shell as "NIM_SETFOCUS".
+  // What the program asked of the shell since the last call, such as
+  // "NIM_SETFOCUS", once there are `count` requests.
   std::vector<std::string> TakeTrayLog(size_t count = 0);
 
  private:

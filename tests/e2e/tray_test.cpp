@@ -133,15 +133,7 @@ TEST_F(Tray, IconComesBackWithItsTooltipWhenTheShellRestarts) {
   SetCursorPos((place.left + place.right) / 2, (place.top + place.bottom) / 2);
   PostMessageW(shown, WM_MOUSEMOVE, 0,
                MAKELPARAM((place.right - place.left) / 2, (place.bottom - place.top) / 2));
-  std::wstring tip(64, L'\0');
-  WaitFor(
-      [&] {
-        const HWND tooltip = FindWindowW(L"tooltips_class32", nullptr);
-        return tooltip && IsWindowVisible(tooltip) &&
-               Send(tooltip, WM_GETTEXT, 64, reinterpret_cast<LPARAM>(tip.data()));
-      },
-      "the icon's tooltip");
-  EXPECT_STREQ(tip.c_str(), L"Quorvane");
+  WaitFor([] { return BalloonShows("Quorvane"); }, "the icon's tooltip");
 }
 
 TEST_F(Tray, ForumItemsOpenTheForumPages) {
