@@ -109,6 +109,22 @@ fs::path Documents() {
   return folder;
 }
 
+std::string Day(int offset, const wchar_t* format) {
+  SYSTEMTIME day{};
+  GetLocalTime(&day);
+  ULARGE_INTEGER time{};
+  SystemTimeToFileTime(&day, reinterpret_cast<FILETIME*>(&time));
+  time.QuadPart += offset * 864'000'000'000LL;  // 100 ns units
+  FileTimeToSystemTime(reinterpret_cast<FILETIME*>(&time), &day);
+  wchar_t text[32] = {};
+  GetDateFormatW(LOCALE_INVARIANT, 0, &day, format, text, 32);
+  return Utf8(text);
+}
+
+std::string DiaryRow(int offset, const std::string& status) {
+  return Day(offset) + "," + status + ",强的松,6,," + Day(offset) + "T08:00:00\r\n";
+}
+
 fs::path Asset(const std::string& name) { return FromEnvironment("QUORVANE_ASSETS_DIR") / name; }
 
 std::optional<std::string> UserValue(const wchar_t* key, const wchar_t* name) {
@@ -175,11 +191,6 @@ void SetText(HWND parent, int id, const std::string& text) {
 void PostKey(HWND window, UINT virtualKey) {
   PostMessageW(window, WM_KEYDOWN, virtualKey, 1);
   PostMessageW(window, WM_KEYUP, virtualKey, 0xC0000001);
-}
-
-void PostAltKey(HWND window, wchar_t letter) {
-  constexpr LPARAM kAltDown = 1 << 29;
-  PostMessageW(window, WM_SYSCHAR, letter, kAltDown | 1);
 }
 
 HWND Focus(HWND window) {
@@ -329,6 +340,13 @@ HWND Quorvane::WaitForMain() {
   if (!main_)
     throw std::runtime_error(Box() ? "start-up showed a box: " + Text(Box(), 0xFFFF) : "the program ended");
   return main_;
+}
+
+HWND Quorvane::OpenDiary() {
+  HWND diary = nullptr;
+  Choose(WM_LBUTTONUP, "用药记录",
+         [&] { return (diary = Window(L"QuorvaneDiaryWindow")) && GetForegroundWindow() == diary; });
+  return diary;
 }
 
 std::string Quorvane::Fields() const {

@@ -49,6 +49,14 @@ std::shared_ptr<void> HoldFile(const fs::path& file, DWORD access, DWORD sharing
 fs::path RecordFolder();
 // The user's Documents folder in the prefix, the program's as well.
 fs::path Documents();
+// The local date `offset` days from today (before it when negative), as the files write it or in `format`.
+std::string Day(int offset, const wchar_t* format = L"yyyy-MM-dd");
+// The headers of doselog.csv and selfcheck.csv, and a diary row: taken or missed, no note.
+inline const std::string kDiaryHeader = "\uFEFFdate,status,drug,dose,note,logged_at\r\n";
+inline const std::string kSelfCheckHeader =
+    "\uFEFFdate,talking,chewing,swallowing,breathing,grooming,rising,double_vision,eyelid_droop,total,note,"
+    "logged_at\r\n";
+std::string DiaryRow(int offset, const std::string& status);
 // A built guide document or other generated asset, as the build made it.
 fs::path Asset(const std::string& name);
 
@@ -67,8 +75,6 @@ void SetText(HWND parent, int id, const std::string& text);
 // Posted: a button may open a modal box, which would hold a sent message.
 void Click(HWND parent, int id);
 void PostKey(HWND window, UINT virtualKey);
-// Alt and a letter, as the keyboard sends it to the control with the focus.
-void PostAltKey(HWND window, wchar_t letter);
 // The control with the keyboard focus in the thread of `window`, or null.
 HWND Focus(HWND window);
 LRESULT Send(HWND window, UINT message, WPARAM wParam = 0, LPARAM lParam = 0);
@@ -117,6 +123,8 @@ class Quorvane {
   std::string AnswerBox() const;  // waits for a message box, presses OK, returns its text
   // The main window once start-up is through; fails if a box came first.
   HWND WaitForMain();
+  // 用药记录 from the left menu, in front.
+  HWND OpenDiary();
   // The main window's boxes and check boxes as "name|date|dose|0|1|2".
   std::string Fields() const;
 
