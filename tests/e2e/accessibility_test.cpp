@@ -79,7 +79,6 @@ class Accessibility : public testing::Test {
     ASSERT_TRUE(listening);
     const int day = std::stoi(Day(0, L"d"));  // the last of last month was `day` days ago
     thisMonth = Day(0, L"M月"), lastMonth = Day(-day, L"M月"), lastMonthDate = Day(-day, L"yyyy-MM-");
-    fs::remove_all(RecordFolder());
     WriteBytes(q.File("TIPOFDAY.TXT"), Gbk("按时服药。\r\n注意休息。\r\n"));
     SetUserValue(kRecordKey, "强的松|" + lastMonthDate + "01|6|2|1");
     q.Start();
@@ -191,7 +190,6 @@ int Yellow(const std::map<COLORREF, int>& colours) {
 }
 
 TEST_F(HighContrast, LeavesNoFixedColourInTheTipPanelOrTheCalendar) {
-  fs::create_directories(RecordFolder());
   const std::string first = lastMonthDate + "01", third = lastMonthDate + "03";
   WriteBytes(RecordFolder() / L"doselog.csv", kDiaryHeader + first + ",taken,强的松,6,," + first +
                                                   "T08:00:00\r\n" + third + ",missed,强的松,6,," + third +

@@ -50,14 +50,16 @@ void Retry(const std::function<void()>& step) {
 
 fs::path ShellLogFile() { return fs::temp_directory_path() / L"quorvane-shell.log"; }
 
-// Each test begins with no record, no logon entry, no proxy and an empty shell
-// log, and leaves no record and no logon entry behind (by then its programs
+// Each test begins with no record, no logon entry, no proxy, an empty shell
+// log and an empty record folder, and leaves no record and no logon entry behind (by then its programs
 // have ended): the installer test, which shares the prefix, must not find one.
 struct Reset : testing::EmptyTestEventListener {
   void OnTestStart(const testing::TestInfo& test) override {
     OnTestEnd(test);
     SetEnvironmentVariableW(L"http_proxy", nullptr);
     WriteBytes(ShellLogFile(), "");
+    fs::remove_all(RecordFolder());
+    fs::create_directories(RecordFolder());
   }
   void OnTestEnd(const testing::TestInfo&) override {
     SetUserValue(kRecordKey, std::nullopt);
