@@ -9,11 +9,7 @@ namespace {
 
 class Diary : public testing::Test {
  protected:
-  void SetUp() override {
-    SetUserValue(kRecordKey, "强的松|2006-05-22|6|2|0");  // no reminder, no tip window
-    q.Start();
-    q.WaitForMain();
-  }
+  void SetUp() override { q.StartQuiet(); }
   static std::string File() { return ReadBytes(RecordFolder() / L"doselog.csv").value_or("(none)"); }
   // Waits until the window tells the selected day as `text`; the file is
   // written by then. Read earlier, the test would hold the file open just

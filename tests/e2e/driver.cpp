@@ -310,6 +310,12 @@ void Quorvane::Start() {
   pid_ = GetProcessId(process_.get());
 }
 
+HWND Quorvane::StartQuiet() {
+  SetUserValue(kRecordKey, "强的松|2006-05-22|6|2|0");
+  Start();
+  return WaitForMain();
+}
+
 bool Quorvane::Ended() const { return WaitForSingleObject(process_.get(), 0) == WAIT_OBJECT_0; }
 void Quorvane::WaitForEnd() const {
   WaitFor([&] { return Ended(); }, "the program to end");

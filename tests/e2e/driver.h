@@ -111,6 +111,8 @@ class Quorvane {
   fs::path File(const std::string& name) const { return folder_ / Wide(name); }
 
   void Start();
+  // Starts with a record that brings no reminder and no tip window; the main window.
+  HWND StartQuiet();
   // One more copy from the same folder; it is ended by force when let go.
   std::shared_ptr<void> StartCopy() const;
   bool Ended() const;

@@ -18,13 +18,6 @@ std::string File(const wchar_t* name) { return ReadBytes(RecordFolder() / name).
 
 class SelfCheck : public testing::Test {
  protected:
-  void SetUp() override {
-    SetUserValue(kRecordKey, "强的松|2006-05-22|6|2|0");  // no reminder, no tip window
-  }
-  void Start() {
-    q.Start();
-    q.WaitForMain();
-  }
   HWND OpenSelfCheck(HWND diary) {
     Click(diary, diary_window::kSelfCheckButton);
     return q.WaitForWindow(L"QuorvaneSelfCheckWindow");
@@ -40,7 +33,7 @@ class SelfCheck : public testing::Test {
 };
 
 TEST_F(SelfCheck, SavesTodaysRowOnceAllAreAnsweredShowsItInWordsAndOffersItAgainOnTheSameDay) {
-  Start();
+  q.StartQuiet();
   const HWND diary = q.OpenDiary();
   WaitForTrend(diary, "还没有自评记录");
   const HWND window = OpenSelfCheck(diary);
@@ -76,30 +69,26 @@ TEST_F(SelfCheck, SavesTodaysRowOnceAllAreAnsweredShowsItInWordsAndOffersItAgain
   EXPECT_EQ(File(L"settings.ini"), "\uFEFFweekly_selfcheck_reminder=0\r\n");
 }
 
-// Which advice comes when is for the unit tests: here, that one comes after 保存.
-TEST_F(SelfCheck, AfterSavingShowsTheAdvice) {
+// Which advice comes when is the unit tests' table: here, that one shows after 保存.
+TEST_F(SelfCheck, AFileOverTheLimitIsReportedAndAfterSavingTheAdviceShows) {
+  WriteBytes(RecordFolder() / L"selfcheck.csv", kSelfCheckHeader + std::string(17 * 1024 * 1024, 'x'));
+  q.StartQuiet();
+  const HWND diary = q.OpenDiary(), overLimit = OpenSelfCheck(diary);
+  EXPECT_NE(q.AnswerBox().find("超过了 16 MB 的上限"), std::string::npos);
+  PostKey(overLimit, VK_ESCAPE);
+  WaitFor([&] { return !IsWindow(overLimit); }, "Esc to close the window");
   WriteBytes(RecordFolder() / L"selfcheck.csv",
              kSelfCheckHeader + Day(-7) + ",0,0,0,0,1,1,1,0,3,," + Day(-7) + "T20:00:00\r\n");
-  Start();
-  const HWND window = OpenSelfCheck(q.OpenDiary());
+  const HWND window = OpenSelfCheck(diary);
   Answer(window, "00021110");
-  WaitFor([&] { return IsWindowEnabled(Control(window, selfcheck_window::kSaveButton)); }, "all answered");
-  Click(window, selfcheck_window::kSaveButton);
+  Click(window, selfcheck_window::kSaveButton);  // taken after the answers, posted before it
   EXPECT_NE(q.AnswerBox().find("呼吸一项为 2 分，比上次高。"), std::string::npos);
   WaitFor([&] { return !IsWindow(window); }, "the window to close");
 }
 
-// That such a file takes no change is the store's unit test.
-TEST_F(SelfCheck, AFileOverTheLimitIsReported) {
-  WriteBytes(RecordFolder() / L"selfcheck.csv", kSelfCheckHeader + std::string(17 * 1024 * 1024, 'x'));
-  Start();
-  OpenSelfCheck(q.OpenDiary());
-  EXPECT_NE(q.AnswerBox().find("超过了 16 MB 的上限"), std::string::npos);
-}
-
 TEST_F(SelfCheck, ABalloonAtStartWhenDueOpensTheSelfCheck) {
   WriteBytes(RecordFolder() / L"doselog.csv", kDiaryHeader + DiaryRow(-1, "taken"));
-  Start();
+  q.StartQuiet();
   WaitFor([] { return BalloonShows("本周还没有做自评"); }, "the balloon");
   q.PostTray(NIN_BALLOONUSERCLICK);
   q.WaitForWindow(L"QuorvaneSelfCheckWindow");

@@ -12,10 +12,8 @@ namespace e2e {
 class Tray : public testing::Test {
  protected:
   void SetUp() override {
-    SetUserValue(kRecordKey, "强的松|2006-05-22|6|2|0");
     WriteBytes(q.File("TIPOFDAY.TXT"), Gbk("按时服药。\r\n"));
-    q.Start();
-    main = q.WaitForMain();
+    main = q.StartQuiet();
   }
   bool Foreground(HWND window) const { return GetForegroundWindow() == window; }
   // The key's menu, the left (4 items) or the right one (6), opens at the
