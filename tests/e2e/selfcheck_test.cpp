@@ -43,6 +43,7 @@ TEST_F(SelfCheck, SavesTodaysRowOnceAllAreAnsweredShowsItInWordsAndOffersItAgain
   EXPECT_TRUE(Text(window, selfcheck_window::kAttribution).starts_with("条目的中文为本程序自行翻译"));
 
   const HWND save = Control(window, selfcheck_window::kSaveButton);
+  EXPECT_FALSE(IsWindowEnabled(save));
   Answer(window, "0100102");  // seven of eight
   WaitFor([&] { return CheckState(window, AnswerButton(6, 2)) == BST_CHECKED; }, "the seventh answer");
   EXPECT_FALSE(IsWindowEnabled(save));
