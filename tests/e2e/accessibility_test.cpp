@@ -77,31 +77,15 @@ class Accessibility : public testing::Test {
         [](HWINEVENTHOOK, DWORD, HWND window, LONG, LONG, DWORD, DWORD) { g_renamed.push_back(window); }, 0,
         0, WINEVENT_OUTOFCONTEXT);
     ASSERT_TRUE(listening);
-    SYSTEMTIME today{};
-    GetLocalTime(&today);
-    thisMonth = std::to_string(today.wMonth) + "月";
-    lastMonth = std::to_string(today.wMonth == 1 ? 12 : today.wMonth - 1) + "月";
-    char first[16];
-    std::snprintf(first, sizeof first, "%04d-%02d-", today.wYear - (today.wMonth == 1),
-                  today.wMonth == 1 ? 12 : today.wMonth - 1);
-    lastMonthDate = first;
-    fs::remove_all(RecordFolder());
+    const int day = std::stoi(Day(0, L"d"));  // the last of last month was `day` days ago
+    lastMonth = Day(-day, L"M月"), lastMonthDate = Day(-day, L"yyyy-MM-");
     WriteBytes(q.File("TIPOFDAY.TXT"), Gbk("按时服药。\r\n注意休息。\r\n"));
     SetUserValue(kRecordKey, "强的松|" + lastMonthDate + "01|6|2|1");
     q.Start();
     main = q.WaitForMain();
     tips = q.WaitForWindow(L"QuorvaneTipWindow");
   }
-  HWND OpenDiary() {
-    HWND diary = nullptr;
-    q.Choose(WM_LBUTTONUP, "用药记录", [&] {
-      diary = q.Window(L"QuorvaneDiaryWindow");
-      return diary && GetForegroundWindow() == diary &&
-             Focus(diary) == Control(diary, diary_window::kCalendar);
-    });
-    return diary;
-  }
-  std::string thisMonth, lastMonth, lastMonthDate;  // "12月", "11月", "2026-11-"
+  std::string lastMonth, lastMonthDate;  // "11月", "2026-11-"
   Quorvane q;
   HWND main = nullptr, tips = nullptr;
 };
@@ -115,14 +99,12 @@ TEST_F(Accessibility, AScreenReaderHearsEachFieldsLabelTheCalendarsDayAndANewTip
   Click(tips, tip_window::kNextTipButton);
   WaitForNameChange(tip);
 
-  const HWND diary = OpenDiary(), calendar = Control(diary, diary_window::kCalendar);
+  const HWND diary = q.OpenDiary(), calendar = Control(diary, diary_window::kCalendar);
   EXPECT_EQ(AccessibleName(Control(diary, diary_window::kNoteBox)), "备注(O)");
   const std::tuple<UINT, std::string, std::string> steps[] = {
       {VK_PRIOR, lastMonth, ""},
       {VK_HOME, lastMonth + "1日 ", "：服药日，未记录"},
-      {VK_RIGHT, lastMonth + "2日 ", "：非服药日，未记录"},
-      {VK_END, lastMonth, ""},
-      {VK_RIGHT, thisMonth + "1日 ", ""}};  // from the last day
+      {VK_RIGHT, lastMonth + "2日 ", "：非服药日，未记录"}};
   for (const auto& [key, start, end] : steps) {
     PostKey(calendar, key);
     WaitForNameChange(calendar);
@@ -136,7 +118,8 @@ TEST_F(Accessibility, AScreenReaderHearsEachFieldsLabelTheCalendarsDayAndANewTip
 TEST_F(Accessibility, TheKeyboardGoesThroughTheDiaryInReadingOrderAndEscClosesEachWindow) {
   PostKey(Control(tips, IDOK), VK_ESCAPE);
   WaitFor([&] { return !IsWindow(tips); }, "Esc to close 日积月累");
-  const HWND diary = OpenDiary();
+  const HWND diary = q.OpenDiary();
+  WaitFor([&] { return Focus(diary) == Control(diary, diary_window::kCalendar); }, "the calendar focused");
   for (const int id :
        {diary_window::kNoteBox, diary_window::kTakenButton, diary_window::kMissedButton,
         diary_window::kClearButton, diary_window::kExportButton, diary_window::kSelfCheckButton,
@@ -149,7 +132,7 @@ TEST_F(Accessibility, TheKeyboardGoesThroughTheDiaryInReadingOrderAndEscClosesEa
   // could keep the program from replacing it.
   const std::pair<wchar_t, const char*> keys[] = {{L'o', ""}, {L't', "已服"}, {L'c', "未记录"}};
   for (const auto& [key, line] : keys) {
-    PostAltKey(Focus(diary), key);
+    PostMessageW(Focus(diary), WM_SYSCHAR, key, 1 << 29 | 1);  // with Alt down
     WaitFor(
         [&] {
           return *line ? Text(diary, diary_window::kDay).find(line) != std::string::npos
@@ -201,11 +184,10 @@ int Yellow(const std::map<COLORREF, int>& colours) {
 }
 
 TEST_F(HighContrast, LeavesNoFixedColourInTheTipPanelOrTheCalendar) {
-  fs::create_directories(RecordFolder());
   const std::string first = lastMonthDate + "01", third = lastMonthDate + "03";
-  WriteBytes(RecordFolder() / L"doselog.csv", "\uFEFFdate,status,drug,dose,note,logged_at\r\n" + first +
-                                                  ",taken,强的松,6,," + first + "T08:00:00\r\n" + third +
-                                                  ",missed,强的松,6,," + third + "T20:00:00\r\n");
+  WriteBytes(RecordFolder() / L"doselog.csv", kDiaryHeader + first + ",taken,强的松,6,," + first +
+                                                  "T08:00:00\r\n" + third + ",missed,强的松,6,," + third +
+                                                  "T20:00:00\r\n");
   const HWND panel = Control(tips, tip_window::kPanel);  // less the light bulb, a picture drawn as it is
   SetForegroundWindow(tips);
   WaitFor([&] { return FixedColours(ScreenColours(panel, 36)) == 1; },
@@ -213,7 +195,7 @@ TEST_F(HighContrast, LeavesNoFixedColourInTheTipPanelOrTheCalendar) {
   q.ReportHighContrast();
   WaitFor([&] { return !FixedColours(ScreenColours(panel, 36)) && Yellow(ScreenColours(panel, 36)) > 20; },
           "the tip panel in the scheme's colours");
-  const HWND diary = OpenDiary(), calendar = Control(diary, diary_window::kCalendar);
+  const HWND diary = q.OpenDiary(), calendar = Control(diary, diary_window::kCalendar);
   PostKey(calendar, VK_PRIOR);  // last month: 已服 on the 1st, 漏服 on the 3rd
   WaitFor(
       [&] { return Text(diary, diary_window::kSummary).find("已服 1 天，漏服 1 天") != std::string::npos; },
@@ -240,8 +222,8 @@ TEST_F(Accessibility, EveryWindowAndEachOfItsControlsLiesInsideTheWorkArea) {
           "the bulb");
   EXPECT_NEAR(cyan, 84 * dpi * dpi / (96 * 96), 21 * dpi * dpi / (96 * 96));
 
-  HWND diary = nullptr, options = nullptr;
-  q.Choose(WM_LBUTTONUP, "用药记录", [&] { return (diary = q.Window(L"QuorvaneDiaryWindow")); });
+  HWND options = nullptr;
+  const HWND diary = q.OpenDiary();
   Click(diary, diary_window::kSelfCheckButton);
   const HWND selfCheck = q.WaitForWindow(L"QuorvaneSelfCheckWindow");
   Click(diary, diary_window::kVisitSummaryButton);

@@ -15,11 +15,8 @@ TEST(DayChange, LocalMidnightBringsOneNewReminder) {
   ASSERT_NE(zone.Bias, 0) << "run in a time zone far from UTC (TZ)";
   SetUserValue(kRecordKey, "强的松|2006-05-22|6|3|0");  // alternate days, remind at start
   // The diary in use and today's self-check nudge shown: the next comes with the new day.
-  fs::remove_all(RecordFolder());
-  fs::create_directories(RecordFolder());
-  WriteBytes(
-      RecordFolder() / L"doselog.csv",
-      "\uFEFFdate,status,drug,dose,note,logged_at\r\n2026-12-05,taken,强的松,6,,2026-12-05T08:00:00\r\n");
+  WriteBytes(RecordFolder() / L"doselog.csv",
+             kDiaryHeader + "2026-12-05,taken,强的松,6,,2026-12-05T08:00:00\r\n");
   WriteBytes(RecordFolder() / L"settings.ini", "last_selfcheck_nudge=2026-12-06\r\n");
   Quorvane q;
   q.Start();

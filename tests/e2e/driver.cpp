@@ -10,7 +10,6 @@
 
 #include <algorithm>
 #include <fstream>
-#include <map>
 #include <sstream>
 
 namespace e2e {
@@ -51,14 +50,16 @@ void Retry(const std::function<void()>& step) {
 
 fs::path ShellLogFile() { return fs::temp_directory_path() / L"quorvane-shell.log"; }
 
-// Each test begins with no record, no logon entry, no proxy and an empty shell
-// log, and leaves no record and no logon entry behind (by then its programs
+// Each test begins with no record, no logon entry, no proxy, an empty shell
+// log and an empty record folder, and leaves no record and no logon entry behind (by then its programs
 // have ended): the installer test, which shares the prefix, must not find one.
 struct Reset : testing::EmptyTestEventListener {
   void OnTestStart(const testing::TestInfo& test) override {
     OnTestEnd(test);
     SetEnvironmentVariableW(L"http_proxy", nullptr);
     WriteBytes(ShellLogFile(), "");
+    fs::remove_all(RecordFolder());
+    fs::create_directories(RecordFolder());
   }
   void OnTestEnd(const testing::TestInfo&) override {
     SetUserValue(kRecordKey, std::nullopt);
@@ -108,6 +109,22 @@ fs::path Documents() {
   if (FAILED(SHGetFolderPathW(nullptr, CSIDL_PERSONAL, nullptr, 0, folder)))
     throw std::runtime_error("no Documents folder");
   return folder;
+}
+
+std::string Day(int offset, const wchar_t* format) {
+  SYSTEMTIME day{};
+  GetLocalTime(&day);
+  ULARGE_INTEGER time{};
+  SystemTimeToFileTime(&day, reinterpret_cast<FILETIME*>(&time));
+  time.QuadPart += offset * 864'000'000'000LL;  // 100 ns units
+  FileTimeToSystemTime(reinterpret_cast<FILETIME*>(&time), &day);
+  wchar_t text[32] = {};
+  GetDateFormatW(LOCALE_INVARIANT, 0, &day, format, text, 32);
+  return Utf8(text);
+}
+
+std::string DiaryRow(int offset, const std::string& status) {
+  return Day(offset) + "," + status + ",强的松,6,," + Day(offset) + "T08:00:00\r\n";
 }
 
 fs::path Asset(const std::string& name) { return FromEnvironment("QUORVANE_ASSETS_DIR") / name; }
@@ -178,11 +195,6 @@ void PostKey(HWND window, UINT virtualKey) {
   PostMessageW(window, WM_KEYUP, virtualKey, 0xC0000001);
 }
 
-void PostAltKey(HWND window, wchar_t letter) {
-  constexpr LPARAM kAltDown = 1 << 29;
-  PostMessageW(window, WM_SYSCHAR, letter, kAltDown | 1);
-}
-
 HWND Focus(HWND window) {
   GUITHREADINFO thread{sizeof thread};
   return GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &thread) ? thread.hwndFocus : nullptr;
@@ -198,7 +210,7 @@ std::vector<HWND> TrayIcons() {
 }
 
 bool BalloonShows(const std::string& text) {
-  // Wine shows a balloon as a tooltip, which answers WM_GETTEXT with its text.
+  // Wine shows a balloon as a tooltip, which answers WM_GETTEXT with its text, as the icon's tooltip does.
   for (HWND tip = nullptr; (tip = FindWindowExW(nullptr, tip, L"tooltips_class32", nullptr));) {
     wchar_t shown[256] = {};
     if (IsWindowVisible(tip) && Send(tip, WM_GETTEXT, 256, reinterpret_cast<LPARAM>(shown)) &&
@@ -298,6 +310,12 @@ void Quorvane::Start() {
   pid_ = GetProcessId(process_.get());
 }
 
+HWND Quorvane::StartQuiet() {
+  SetUserValue(kRecordKey, "强的松|2006-05-22|6|2|0");
+  Start();
+  return WaitForMain();
+}
+
 bool Quorvane::Ended() const { return WaitForSingleObject(process_.get(), 0) == WAIT_OBJECT_0; }
 void Quorvane::WaitForEnd() const {
   WaitFor([&] { return Ended(); }, "the program to end");
@@ -330,6 +348,13 @@ HWND Quorvane::WaitForMain() {
   if (!main_)
     throw std::runtime_error(Box() ? "start-up showed a box: " + Text(Box(), 0xFFFF) : "the program ended");
   return main_;
+}
+
+HWND Quorvane::OpenDiary() {
+  HWND diary = nullptr;
+  Choose(WM_LBUTTONUP, "用药记录",
+         [&] { return (diary = Window(L"QuorvaneDiaryWindow")) && GetForegroundWindow() == diary; });
+  return diary;
 }
 
 std::string Quorvane::Fields() const {
@@ -400,24 +425,13 @@ HWND Quorvane::OpenMenu(UINT action, std::vector<std::string>& items, POINT at) 
 
 std::vector<std::string> Quorvane::TakeTrayLog(size_t count) {
   Hook();
-  WaitFor([&] { return menuView_[16384] >= count; },
-          std::to_string(count) + " messages between the tray and the program");
-  static const std::map<int, std::string> names{
-      {WM_LBUTTONDOWN, "WM_LBUTTONDOWN"}, {WM_LBUTTONUP, "WM_LBUTTONUP"}, {NIN_SELECT, "NIN_SELECT"},
-      {WM_RBUTTONDOWN, "WM_RBUTTONDOWN"}, {WM_RBUTTONUP, "WM_RBUTTONUP"}, {WM_CONTEXTMENU, "WM_CONTEXTMENU"}};
+  WaitFor([&] { return menuView_[16384] >= count; }, std::to_string(count) + " requests to the shell");
   static const char* const requests[] = {"NIM_ADD", "NIM_MODIFY", "NIM_DELETE", "NIM_SETFOCUS",
                                          "NIM_SETVERSION"};
   volatile wchar_t* const log = menuView_ + 16384;
   std::vector<std::string> entries;
-  for (int i = 0; i < log[0]; ++i) {
-    volatile wchar_t* entry = log + 1 + 4 * i;
-    if (entry[0] == 2)
-      entries.push_back(entry[1] < std::size(requests) ? requests[entry[1]] : std::to_string(entry[1]));
-    else
-      entries.push_back((names.count(entry[1]) ? names.at(entry[1]) : std::to_string(entry[1])) + " " +
-                        std::to_string(static_cast<short>(entry[2])) + "," +
-                        std::to_string(static_cast<short>(entry[3])));
-  }
+  for (int i = 1; i <= log[0]; ++i)
+    entries.push_back(log[i] < std::size(requests) ? requests[log[i]] : std::to_string(log[i]));
   log[0] = 0;
   return entries;
 }

@@ -49,6 +49,14 @@ std::shared_ptr<void> HoldFile(const fs::path& file, DWORD access, DWORD sharing
 fs::path RecordFolder();
 // The user's Documents folder in the prefix, the program's as well.
 fs::path Documents();
+// The local date `offset` days from today (before it when negative), as the files write it or in `format`.
+std::string Day(int offset, const wchar_t* format = L"yyyy-MM-dd");
+// The headers of doselog.csv and selfcheck.csv, and a diary row: taken or missed, no note.
+inline const std::string kDiaryHeader = "\uFEFFdate,status,drug,dose,note,logged_at\r\n";
+inline const std::string kSelfCheckHeader =
+    "\uFEFFdate,talking,chewing,swallowing,breathing,grooming,rising,double_vision,eyelid_droop,total,note,"
+    "logged_at\r\n";
+std::string DiaryRow(int offset, const std::string& status);
 // A built guide document or other generated asset, as the build made it.
 fs::path Asset(const std::string& name);
 
@@ -67,13 +75,11 @@ void SetText(HWND parent, int id, const std::string& text);
 // Posted: a button may open a modal box, which would hold a sent message.
 void Click(HWND parent, int id);
 void PostKey(HWND window, UINT virtualKey);
-// Alt and a letter, as the keyboard sends it to the control with the focus.
-void PostAltKey(HWND window, wchar_t letter);
 // The control with the keyboard focus in the thread of `window`, or null.
 HWND Focus(HWND window);
 LRESULT Send(HWND window, UINT message, WPARAM wParam = 0, LPARAM lParam = 0);
 std::vector<HWND> TrayIcons();               // the visible icons' windows in Wine's tray
-bool BalloonShows(const std::string& text);  // a balloon at a tray icon shows it now
+bool BalloonShows(const std::string& text);  // a balloon or tooltip at a tray icon shows it now
 // What the program asked the shell to open, from the prefix's recorder.
 std::vector<std::string> ShellLog();
 
@@ -105,6 +111,8 @@ class Quorvane {
   fs::path File(const std::string& name) const { return folder_ / Wide(name); }
 
   void Start();
+  // Starts with a record that brings no reminder and no tip window; the main window.
+  HWND StartQuiet();
   // One more copy from the same folder; it is ended by force when let go.
   std::shared_ptr<void> StartCopy() const;
   bool Ended() const;
@@ -117,6 +125,8 @@ class Quorvane {
   std::string AnswerBox() const;  // waits for a message box, presses OK, returns its text
   // The main window once start-up is through; fails if a box came first.
   HWND WaitForMain();
+  // 用药记录 from the left menu, in front.
+  HWND OpenDiary();
   // The main window's boxes and check boxes as "name|date|dose|0|1|2".
   std::string Fields() const;
 
@@ -135,9 +145,8 @@ class Quorvane {
   HWND OpenMenu(UINT action, std::vector<std::string>& items, POINT at = {});
   // Opens the menu and chooses the item by keys until `effect` is seen.
   void Choose(UINT action, const std::string& caption, const std::function<bool()>& effect, POINT at = {});
-  // The tray's traffic since the last call, once there are `count` entries:
-  // what the shell sent the program as "WM_RBUTTONUP 1279,799" (not what a
-  // test posts), and what the program asked of the shell as "NIM_SETFOCUS".
+  // What the program asked of the shell since the last call, such as
+  // "NIM_SETFOCUS", once there are `count` requests.
   std::vector<std::string> TakeTrayLog(size_t count = 0);
 
  private:

@@ -10,11 +10,7 @@ const char kFirst[] = "英国重症肌无力指南";  // carries qelmuEbook.chm,
 
 class Guides : public testing::Test {
  protected:
-  void SetUp() override {
-    SetUserValue(kRecordKey, "强的松|2006-05-22|6|2|0");
-    q.Start();
-    q.WaitForMain();
-  }
+  void SetUp() override { q.StartQuiet(); }
   std::string Path(const char* name) const { return Utf8(q.File(name).wstring()); }
   Quorvane q;
 };

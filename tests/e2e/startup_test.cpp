@@ -7,14 +7,12 @@
 namespace e2e {
 
 TEST(Startup, FirstStartRemindsOnTheStartDateAndWritesTheQuotedRunValue) {
-  wchar_t today[16] = {};
-  GetDateFormatW(LOCALE_INVARIANT, 0, nullptr, L"yyyy-MM-dd", today, 16);
-  SetUserValue(kRecordKey, "强的松|" + Utf8(today) + "|6|3|1");  // day 0: a dose day
+  SetUserValue(kRecordKey, "强的松|" + Day(0) + "|6|3|1");  // day 0: a dose day
   Quorvane q;
   q.Start();
   EXPECT_EQ(q.AnswerBox(), "强的松6片，别忘记！");
   q.WaitForMain();
-  EXPECT_EQ(q.Fields(), "强的松|" + Utf8(today) + "|6|1|1|1");
+  EXPECT_EQ(q.Fields(), "强的松|" + Day(0) + "|6|1|1|1");
   EXPECT_EQ(UserValue(kRunKey), '"' + Utf8(q.File("Quorvane.exe").wstring()) + '"');
 }
 

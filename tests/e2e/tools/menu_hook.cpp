@@ -3,18 +3,14 @@
 // read a menu. Wide characters: [0] the item count and [1] the selected item
 // + 1 (0 for none) of the menu last asked for, [2] menu windows destroyed,
 // [3] keys a menu took, [4] the selected item + 1 when a menu took Enter,
-// [5] menu windows made, then from [6] the captions, each ended by a NUL. From [kTrayLog] the tray's
-// traffic: the entry count, then four per entry: 1 and the event, x and y of
-// a callback the shell sent the program, or 2 and the NIM_ request the
-// program sent the shell.
+// [5] menu windows made, then from [6] the captions, each ended by a NUL. From
+// [kTrayLog] the NIM_ requests the program sent the shell: the count, then one each.
 // It also stands in for a system with high contrast on, which Wine cannot
 // report: on kReportHighContrast the program's own calls of
 // SystemParametersInfoW come here first.
 #include <windows.h>
 
 #include <string>
-
-#include "tray/tray_message.h"
 
 namespace {
 
@@ -61,11 +57,8 @@ volatile wchar_t* ViewOf(DWORD process) {
 }
 volatile wchar_t* View() { return ViewOf(GetCurrentProcessId()); }
 
-void NoteTray(volatile wchar_t* view, wchar_t kind, WPARAM code, WPARAM x = 0, WPARAM y = 0) {
-  volatile wchar_t* entry = view + kTrayLog + 1 + 4 * view[kTrayLog];
-  const wchar_t values[] = {kind, static_cast<wchar_t>(code), static_cast<wchar_t>(x),
-                            static_cast<wchar_t>(y)};
-  for (int i = 0; i < 4; ++i) entry[i] = values[i];
+void NoteTray(volatile wchar_t* view, WPARAM request) {
+  view[kTrayLog + 1 + view[kTrayLog]] = static_cast<wchar_t>(request);
   view[kTrayLog] = view[kTrayLog] + 1;  // last: the driver reads entries up to the count
 }
 
@@ -83,8 +76,6 @@ wchar_t SelectedPlusOne(HMENU menu) {
 extern "C" __declspec(dllexport) LRESULT CALLBACK MenuHook(int code, WPARAM wParam, LPARAM lParam) {
   const auto* call = reinterpret_cast<const CWPSTRUCT*>(lParam);
   if (code == HC_ACTION && call->message == kReportHighContrast) ReportHighContrast();
-  if (code == HC_ACTION && View() && call->message == quorvane::kTrayCallbackMessage)
-    NoteTray(View(), 1, LOWORD(call->lParam), LOWORD(call->wParam), HIWORD(call->wParam));
   wchar_t className[8] = {};
   if (code == HC_ACTION && View() && GetClassNameW(call->hwnd, className, 8) &&
       !wcscmp(className, L"#32768")) {
@@ -120,7 +111,7 @@ LRESULT CALLBACK ShellTraySpy(HWND window, UINT message, WPARAM wParam, LPARAM l
   DWORD program = 0;
   if (message == WM_COPYDATA && GetWindowThreadProcessId(reinterpret_cast<HWND>(wParam), &program))
     if (volatile wchar_t* view = ViewOf(program))
-      NoteTray(view, 2, reinterpret_cast<const COPYDATASTRUCT*>(lParam)->dwData);
+      NoteTray(view, reinterpret_cast<const COPYDATASTRUCT*>(lParam)->dwData);
   return CallWindowProcW(shellTrayProc, window, message, wParam, lParam);
 }
 
