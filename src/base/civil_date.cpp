@@ -13,8 +13,8 @@ int DaysInMonth(int year, int month) {
 }
 
 bool IsValidDate(const CivilDate& date) {
-  return date.year >= 1 && date.year <= 9999 && date.month >= 1 && date.month <= 12 &&
-         date.day >= 1 && date.day <= DaysInMonth(date.year, date.month);
+  return date.year >= 1 && date.year <= 9999 && date.month >= 1 && date.month <= 12 && date.day >= 1 &&
+         date.day <= DaysInMonth(date.year, date.month);
 }
 
 // Howard Hinnant's days_from_civil / civil_from_days.

@@ -11,8 +11,7 @@ std::int16_t DaysSinceStart(std::string_view startDateText, const CivilDate& tod
   if (!start) return 0;
   // Whole calendar days: a time of day after the date changes nothing.
   const std::int64_t days = DaysSinceEpoch(today) - DaysSinceEpoch(start->date);
-  if (days < std::numeric_limits<std::int16_t>::min() ||
-      days > std::numeric_limits<std::int16_t>::max())
+  if (days < std::numeric_limits<std::int16_t>::min() || days > std::numeric_limits<std::int16_t>::max())
     return 0;
   return static_cast<std::int16_t>(days);
 }

@@ -47,8 +47,8 @@ double LeadingNumber(std::string_view text) {
     while (i < compact.size() && IsDigit(compact[i])) number += compact[i++], hasDigits = true;
   }
   if (!hasDigits) return 0;
-  if (i < compact.size() && (compact[i] == 'E' || compact[i] == 'e' || compact[i] == 'D' ||
-                             compact[i] == 'd')) {
+  if (i < compact.size() &&
+      (compact[i] == 'E' || compact[i] == 'e' || compact[i] == 'D' || compact[i] == 'd')) {
     std::string exponent = "e";
     std::size_t j = i + 1;
     if (j < compact.size() && (compact[j] == '+' || compact[j] == '-')) exponent += compact[j++];

@@ -43,16 +43,14 @@ void ApplyRegimen(std::string_view record, RegimenValues& controls) {
     }
   }
   if (fields.size() >= 5) {
-    if (const auto tips = RoundToInt16(LeadingNumber(fields[4])))
-      SetCheckBox(controls.tipsAtStartup, *tips);
+    if (const auto tips = RoundToInt16(LeadingNumber(fields[4]))) SetCheckBox(controls.tipsAtStartup, *tips);
   }
 }
 
 std::string BuildRegimen(const RegimenValues& controls) {
   const int packed = 2 * controls.alternateDay + controls.remindAtStart;
-  return controls.drugName + kSeparator + controls.startDate + kSeparator + controls.dose +
-         kSeparator + std::to_string(packed) + kSeparator +
-         std::to_string(controls.tipsAtStartup);
+  return controls.drugName + kSeparator + controls.startDate + kSeparator + controls.dose + kSeparator +
+         std::to_string(packed) + kSeparator + std::to_string(controls.tipsAtStartup);
 }
 
 }  // namespace quorvane

@@ -28,8 +28,8 @@ std::optional<StoredValue> RegistryStore::Read(std::string_view key, std::string
 
 long RegistryStore::WriteText(std::string_view key, std::string_view name, std::string_view utf8) {
   HKEY raw = nullptr;
-  const LSTATUS created = RegCreateKeyExW(HKEY_CURRENT_USER, Widen(key).c_str(), 0, nullptr, 0,
-                                          KEY_SET_VALUE, nullptr, &raw, nullptr);
+  const LSTATUS created = RegCreateKeyExW(HKEY_CURRENT_USER, Widen(key).c_str(), 0, nullptr, 0, KEY_SET_VALUE,
+                                          nullptr, &raw, nullptr);
   if (created != ERROR_SUCCESS) return created;
   const UniqueKey opened(raw);
   const std::wstring data = Widen(utf8);

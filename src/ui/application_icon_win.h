@@ -7,8 +7,8 @@ namespace quorvane {
 // Owned by the caller: a shared icon keeps the size it was first loaded at.
 inline HICON LoadApplicationIcon(int size) {
   constexpr int kApplicationIconId = 1;
-  return static_cast<HICON>(LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(kApplicationIconId),
-                                       IMAGE_ICON, size, size, 0));
+  return static_cast<HICON>(
+      LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(kApplicationIconId), IMAGE_ICON, size, size, 0));
 }
 
 }  // namespace quorvane

@@ -111,7 +111,8 @@ bool PrintTip() {
   if (!WaitFor([&] { return IsWindowVisible(window = FindWindowW(L"QuorvaneTipWindow", nullptr)); }))
     return false;
   wchar_t text[4096] = L"";
-  GetDlgItemTextW(GetDlgItem(window, quorvane::tip_window::kPanel), quorvane::tip_window::kTipText, text, 4096);
+  GetDlgItemTextW(GetDlgItem(window, quorvane::tip_window::kPanel), quorvane::tip_window::kTipText, text,
+                  4096);
   Print(text);
   return true;
 }

@@ -36,21 +36,13 @@ std::uint32_t readU32(std::string_view bytes, std::size_t at) {
   return static_cast<std::uint32_t>(readLittleEndian(bytes, at, 4));
 }
 
-std::uint64_t readU64(std::string_view bytes, std::size_t at) {
-  return readLittleEndian(bytes, at, 8);
-}
+std::uint64_t readU64(std::string_view bytes, std::size_t at) { return readLittleEndian(bytes, at, 8); }
 
-void putU16(std::string& bytes, std::size_t at, std::uint16_t value) {
-  putLittleEndian(bytes, at, value, 2);
-}
+void putU16(std::string& bytes, std::size_t at, std::uint16_t value) { putLittleEndian(bytes, at, value, 2); }
 
-void putU32(std::string& bytes, std::size_t at, std::uint32_t value) {
-  putLittleEndian(bytes, at, value, 4);
-}
+void putU32(std::string& bytes, std::size_t at, std::uint32_t value) { putLittleEndian(bytes, at, value, 4); }
 
-void putU64(std::string& bytes, std::size_t at, std::uint64_t value) {
-  putLittleEndian(bytes, at, value, 8);
-}
+void putU64(std::string& bytes, std::size_t at, std::uint64_t value) { putLittleEndian(bytes, at, value, 8); }
 
 std::uint64_t readEncint(std::string_view bytes, std::size_t& at) {
   std::uint64_t value = 0;

@@ -12,8 +12,7 @@ namespace {
 constexpr std::size_t kListingHeaderSize = 20;
 constexpr std::size_t kFreeSpaceAt = 4;
 
-std::string encodeEntries(const std::vector<DirectoryEntry>& entries,
-                          std::vector<std::size_t>& entryStarts) {
+std::string encodeEntries(const std::vector<DirectoryEntry>& entries, std::vector<std::size_t>& entryStarts) {
   std::string encoded;
   entryStarts.clear();
   for (const DirectoryEntry& entry : entries) {
@@ -29,9 +28,7 @@ std::string encodeEntries(const std::vector<DirectoryEntry>& entries,
 
 }  // namespace
 
-bool isListingChunk(std::string_view chunk) {
-  return chunk.substr(0, 4) == "PMGL";
-}
+bool isListingChunk(std::string_view chunk) { return chunk.substr(0, 4) == "PMGL"; }
 
 ListingChunk parseListingChunk(std::string_view chunk) {
   const std::size_t freeSpace = readU32(chunk, kFreeSpaceAt);
@@ -71,8 +68,7 @@ ListingChunk parseListingChunk(std::string_view chunk) {
       break;
     }
     const auto found = std::find(entryStarts.begin(), entryStarts.end(), offset);
-    if (found == entryStarts.end() ||
-        static_cast<std::size_t>(found - entryStarts.begin()) <= previous) {
+    if (found == entryStarts.end() || static_cast<std::size_t>(found - entryStarts.begin()) <= previous) {
       throw std::runtime_error("listing chunk quick-reference table not understood");
     }
     previous = static_cast<std::size_t>(found - entryStarts.begin());

@@ -39,8 +39,7 @@ struct Layout {
 };
 
 Layout readLayout(std::string_view chm) {
-  if (chm.substr(0, 4) != "ITSF" || readU32(chm, 4) != kItsfVersion ||
-      readU32(chm, 8) != kItsfHeaderSize) {
+  if (chm.substr(0, 4) != "ITSF" || readU32(chm, 4) != kItsfVersion || readU32(chm, 8) != kItsfHeaderSize) {
     throw std::runtime_error("not a version 3 ITSF document");
   }
   Layout layout{};
@@ -75,8 +74,7 @@ std::string finishChm(std::string_view chm, const std::string& compiledFile) {
   std::vector<std::optional<ListingChunk>> chunks;
   std::optional<DirectoryEntry> system;
   for (std::size_t i = 0; i < layout.chunkCount; ++i) {
-    const std::string_view chunk = chm.substr(layout.firstChunkAt + i * layout.chunkSize,
-                                              layout.chunkSize);
+    const std::string_view chunk = chm.substr(layout.firstChunkAt + i * layout.chunkSize, layout.chunkSize);
     if (!isListingChunk(chunk)) {
       chunks.emplace_back();  // an index chunk: names only, nothing to change
       continue;
@@ -94,8 +92,7 @@ std::string finishChm(std::string_view chm, const std::string& compiledFile) {
 
   const std::size_t systemAt = layout.contentAt + system->offset;
   const std::size_t systemEnd = systemAt + system->length;
-  const std::string newSystem =
-      finishSystemFile(chm.substr(systemAt, system->length), compiledFile);
+  const std::string newSystem = finishSystemFile(chm.substr(systemAt, system->length), compiledFile);
   const std::uint64_t oldSystemEnd = system->offset + system->length;
 
   std::string result(chm.substr(0, systemAt));

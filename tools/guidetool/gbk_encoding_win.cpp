@@ -35,19 +35,18 @@ bool encodeGbk(std::string_view utf8, std::string& gbk) {
     return false;
   }
   std::wstring wide(static_cast<std::size_t>(wideLength), L'\0');
-  MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, utf8.data(), utf8Length, wide.data(),
-                      wideLength);
+  MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, utf8.data(), utf8Length, wide.data(), wideLength);
   // Without WC_NO_BEST_FIT_CHARS Windows quietly maps missing characters to
   // look-alikes; lpUsedDefaultChar reports any it could not map at all.
   BOOL usedDefault = FALSE;
-  const int gbkLength = WideCharToMultiByte(kGbkCodePage, WC_NO_BEST_FIT_CHARS, wide.data(),
-                                            wideLength, nullptr, 0, nullptr, &usedDefault);
+  const int gbkLength = WideCharToMultiByte(kGbkCodePage, WC_NO_BEST_FIT_CHARS, wide.data(), wideLength,
+                                            nullptr, 0, nullptr, &usedDefault);
   if (gbkLength == 0 || usedDefault) {
     return false;
   }
   gbk.assign(static_cast<std::size_t>(gbkLength), '\0');
-  WideCharToMultiByte(kGbkCodePage, WC_NO_BEST_FIT_CHARS, wide.data(), wideLength, gbk.data(),
-                      gbkLength, nullptr, &usedDefault);
+  WideCharToMultiByte(kGbkCodePage, WC_NO_BEST_FIT_CHARS, wide.data(), wideLength, gbk.data(), gbkLength,
+                      nullptr, &usedDefault);
   return !usedDefault;
 }
 

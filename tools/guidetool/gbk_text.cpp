@@ -55,13 +55,11 @@ std::string describeFirstBadCharacter(std::string_view line) {
   return "a character";
 }
 
-std::string convertLine(std::string_view line, std::size_t lineNumber,
-                        const std::string& sourceName) {
+std::string convertLine(std::string_view line, std::size_t lineNumber, const std::string& sourceName) {
   std::string gbk;
   if (!encodeGbk(line, gbk)) {
     throw std::runtime_error(sourceName + ":" + std::to_string(lineNumber) + ": " +
-                             describeFirstBadCharacter(line) +
-                             " is not valid UTF-8 or has no GBK code");
+                             describeFirstBadCharacter(line) + " is not valid UTF-8 or has no GBK code");
   }
   return gbk;
 }

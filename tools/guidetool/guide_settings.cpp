@@ -17,8 +17,8 @@ bool isPlainName(const std::string& name) {
     return false;
   }
   for (char c : name) {
-    const bool plain = (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') ||
-                       (c >= '0' && c <= '9') || c == '_' || c == '-';
+    const bool plain =
+        (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '_' || c == '-';
     if (!plain) {
       return false;
     }
@@ -70,7 +70,8 @@ GuideSettings readGuideSettings(const std::filesystem::path& guideFolder) {
     }
   }
   if (!isPlainName(settings.compiledFile)) {
-    throw std::runtime_error(path.string() + ": CompiledFile must be a plain name of letters, "
+    throw std::runtime_error(path.string() +
+                             ": CompiledFile must be a plain name of letters, "
                              "digits, '_' and '-', without \".chm\"");
   }
   return settings;

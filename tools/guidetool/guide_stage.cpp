@@ -27,13 +27,23 @@ std::string projectText(const GuideSettings& settings, const std::vector<std::st
   std::string text =
       "[OPTIONS]\n"
       "Compatibility=1.1 or later\n"
-      "Compiled file=" + std::string(kCompilerOutputName) + "\n"
-      "Contents file=" + std::string(kContentsName) + "\n"
-      "Index file=" + std::string(kIndexName) + "\n"
-      "Default topic=" + settings.defaultTopic + "\n"
+      "Compiled file=" +
+      std::string(kCompilerOutputName) +
+      "\n"
+      "Contents file=" +
+      std::string(kContentsName) +
+      "\n"
+      "Index file=" +
+      std::string(kIndexName) +
+      "\n"
+      "Default topic=" +
+      settings.defaultTopic +
+      "\n"
       "Display compile progress=No\n"
       "Language=0x804\n"
-      "Title=" + settings.title + "\n"
+      "Title=" +
+      settings.title +
+      "\n"
       "Binary TOC=No\n"
       "Binary Index=No\n"
       "Full-text search=No\n"
@@ -46,8 +56,7 @@ std::string projectText(const GuideSettings& settings, const std::vector<std::st
 }
 
 bool isAscii(const std::string& name) {
-  return std::all_of(name.begin(), name.end(),
-                     [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+  return std::all_of(name.begin(), name.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; });
 }
 
 std::vector<fs::path> sortedEntries(const fs::path& folder) {
@@ -105,10 +114,9 @@ void stageGuide(const fs::path& guideFolder, const fs::path& stageFolder) {
   if (!haveContents || !haveIndex) {
     throw std::runtime_error(guideFolder.string() + ": toc.hhc and index.hhk are both required");
   }
-  if (std::find(listedFiles.begin(), listedFiles.end(), settings.defaultTopic) ==
-      listedFiles.end()) {
-    throw std::runtime_error(guideFolder.string() + ": the default topic " +
-                             settings.defaultTopic + " is not a page of the guide");
+  if (std::find(listedFiles.begin(), listedFiles.end(), settings.defaultTopic) == listedFiles.end()) {
+    throw std::runtime_error(guideFolder.string() + ": the default topic " + settings.defaultTopic +
+                             " is not a page of the guide");
   }
   const std::string project = projectText(settings, listedFiles);
   writeFile(stageFolder / kProjectFileName,

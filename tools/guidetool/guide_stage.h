@@ -13,7 +13,6 @@ inline constexpr char kCompilerOutputName[] = "guide.chm";
 // viewer reads them in the pages' declared Chinese code page), the contents
 // and index under the names TOC.HHC and INDEX.HHK, and the project file.
 // Throws on any file it does not know how to stage rather than leave it out.
-void stageGuide(const std::filesystem::path& guideFolder,
-                const std::filesystem::path& stageFolder);
+void stageGuide(const std::filesystem::path& guideFolder, const std::filesystem::path& stageFolder);
 
 }  // namespace guidetool

@@ -19,16 +19,14 @@
 
 namespace {
 
-void finish(const std::string& guideFolder, const std::string& compiled,
-            const std::string& output) {
+void finish(const std::string& guideFolder, const std::string& compiled, const std::string& output) {
   const guidetool::GuideSettings settings = guidetool::readGuideSettings(guideFolder);
-  guidetool::writeFile(output,
-                       guidetool::finishChm(guidetool::readFile(compiled), settings.compiledFile));
+  guidetool::writeFile(output, guidetool::finishChm(guidetool::readFile(compiled), settings.compiledFile));
 }
 
 void convertText(const std::string& input, const std::string& output) {
-  guidetool::writeFile(output, guidetool::textToGbk(guidetool::readFile(input),
-                                                    guidetool::LineEnds::Crlf, input));
+  guidetool::writeFile(output,
+                       guidetool::textToGbk(guidetool::readFile(input), guidetool::LineEnds::Crlf, input));
 }
 
 }  // namespace

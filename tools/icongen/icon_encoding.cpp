@@ -27,7 +27,9 @@ void putU32(Bytes& out, std::uint32_t value) {
 // Rows of a DIB are padded to whole 32-bit words.
 int rowStride(int width, int bitsPerPixel) { return (width * bitsPerPixel + 31) / 32 * 4; }
 
-std::uint32_t colourBytes(int size) { return static_cast<std::uint32_t>(rowStride(size, kBitsPerPixel) * size); }
+std::uint32_t colourBytes(int size) {
+  return static_cast<std::uint32_t>(rowStride(size, kBitsPerPixel) * size);
+}
 
 std::uint32_t maskBytes(int size) { return static_cast<std::uint32_t>(rowStride(size, 1) * size); }
 
@@ -63,7 +65,7 @@ void putEntryDescription(Bytes& out, const IconImage& image, const Bytes& encode
   putU8(out, static_cast<std::uint32_t>(image.size));
   putU8(out, static_cast<std::uint32_t>(image.size));
   putU8(out, kColourCount);
-  putU8(out, 0);  // reserved
+  putU8(out, 0);   // reserved
   putU16(out, 1);  // planes
   putU16(out, kBitsPerPixel);
   putU32(out, static_cast<std::uint32_t>(encoded.size()));
@@ -83,7 +85,7 @@ Bytes encodeIconImage(const IconImage& image) {
   putU32(out, kBitmapInfoHeaderSize);
   putU32(out, static_cast<std::uint32_t>(image.size));
   putU32(out, static_cast<std::uint32_t>(image.size * 2));  // colour rows and mask rows together
-  putU16(out, 1);  // planes
+  putU16(out, 1);                                           // planes
   putU16(out, kBitsPerPixel);
   putU32(out, 0);  // BI_RGB
   putU32(out, pixelBytes);

@@ -41,7 +41,9 @@ void writeFile(const std::filesystem::path& path, const void* data, std::size_t 
   }
 }
 
-void writeFile(const std::filesystem::path& path, const Bytes& bytes) { writeFile(path, bytes.data(), bytes.size()); }
+void writeFile(const std::filesystem::path& path, const Bytes& bytes) {
+  writeFile(path, bytes.data(), bytes.size());
+}
 
 // The text of icons.rc for these groups.
 std::string rcFragment(const std::vector<IconGroup>& groups) {

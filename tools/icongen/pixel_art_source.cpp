@@ -73,11 +73,12 @@ void readRows(SourceReader& reader, IconImage& image) {
   std::string row;
   for (int y = 0; y < image.size; ++y) {
     if (!reader.nextLine(row)) {
-      reader.fail("the " + std::to_string(image.size) + "-pixel image ends after " + std::to_string(y) + " rows");
+      reader.fail("the " + std::to_string(image.size) + "-pixel image ends after " + std::to_string(y) +
+                  " rows");
     }
     if (static_cast<int>(row.size()) != image.size) {
-      reader.fail("row has " + std::to_string(row.size()) + " pixels, the image is " + std::to_string(image.size) +
-                  " wide");
+      reader.fail("row has " + std::to_string(row.size()) + " pixels, the image is " +
+                  std::to_string(image.size) + " wide");
     }
     for (const char letter : row) {
       const auto pixel = pixelOfLetter(letter);
