@@ -35,12 +35,7 @@ const std::optional<MgAdlScale>& ItemTexts(std::string* problem) {
 
 }  // namespace
 
-SelfCheckWindow::SelfCheckWindow(DiaryWindow& diary)
-    : Form(kSelfCheckWindow),
-      diary_(diary),
-      bigIcon_(LoadApplicationIcon(SystemMetricForDpi(SM_CXICON, DpiForSystem()))),
-      smallIcon_(LoadApplicationIcon(SystemMetricForDpi(SM_CXSMICON, DpiForSystem()))),
-      file_(files_, RecordPath(kSelfCheckFileName)) {}
+SelfCheckWindow::SelfCheckWindow(DiaryWindow& diary) : Form(kSelfCheckWindow), diary_(diary) {}
 
 void SelfCheckWindow::Open() {
   const bool opening = !IsLoaded();
@@ -48,6 +43,12 @@ void SelfCheckWindow::Open() {
   if (opening && !ItemTexts(&problem)) {
     Report(problem + "\r\n\r\n请重新安装 Quorvane。");
     return;
+  }
+  // Found at the first opening, not at start: a start shows nothing of it.
+  if (!file_) {
+    bigIcon_.Reset(LoadApplicationIcon(SystemMetricForDpi(SM_CXICON, DpiForSystem())));
+    smallIcon_.Reset(LoadApplicationIcon(SystemMetricForDpi(SM_CXSMICON, DpiForSystem())));
+    file_.emplace(files_, RecordPath(kSelfCheckFileName));
   }
   Load();
   ShowModeless();
@@ -66,8 +67,8 @@ void SelfCheckWindow::OnLoad() {
   // Today's check, if there is one, to change it.
   day_ = clock_.Today();
   loadError_ = {};
-  loaded_ = file_.Load(&loadError_);
-  if (const SelfCheck* today = file_.Find(day_)) {
+  loaded_ = file_->Load(&loadError_);
+  if (const SelfCheck* today = file_->Find(day_)) {
     for (int item = 0; item < kMgAdlItemCount; ++item) ChooseRadio(AnswerButton(item, today->scores[item]));
     SetCaption(kNoteBox, Widen(today->note));
   }
@@ -77,9 +78,9 @@ void SelfCheckWindow::OnLoad() {
 
 void SelfCheckWindow::ReportLoadProblems() {
   if (!loaded_)
-    Report("无法读取自评文件“" + file_.Path() + "”：" + loadError_.description);
-  else if (file_.UnreadableRows() > 0)
-    Report("自评文件“" + file_.Path() + "”中有 " + std::to_string(file_.UnreadableRows()) +
+    Report("无法读取自评文件“" + file_->Path() + "”：" + loadError_.description);
+  else if (file_->UnreadableRows() > 0)
+    Report("自评文件“" + file_->Path() + "”中有 " + std::to_string(file_->UnreadableRows()) +
            " 行无法读取，这些行已原样保留在文件中。");
 }
 
@@ -102,9 +103,9 @@ void SelfCheckWindow::Save() {
   const SelfCheck check{day_, *scores, Narrow(WindowText(Control(kNoteBox))), LocalNow()};
   FileError error;
   // The answers stay in the window when the file takes no change.
-  if (!file_.Put(check, &error))
-    return Report("无法保存自评文件“" + file_.Path() + "”：" + error.description);
-  const AfterSaveBox advice = AdviceAfterSave(check, PreviousCheck(file_.Entries(), check.date));
+  if (!file_->Put(check, &error))
+    return Report("无法保存自评文件“" + file_->Path() + "”：" + error.description);
+  const AfterSaveBox advice = AdviceAfterSave(check, PreviousCheck(file_->Entries(), check.date));
   if (advice.advice != AfterSaveAdvice::None) Report(advice.text);
   Unload();
   diary_.RefreshTrend();

@@ -44,7 +44,7 @@ class SelfCheckWindow : public Form, public SelfCheckPanel {
   UniqueIcon smallIcon_;
   LocalClock clock_;
   WindowsFileSystem files_;
-  SelfCheckFile file_;
+  std::optional<SelfCheckFile> file_;  // from the first opening
   bool loaded_ = false;
   FileError loadError_;
   CivilDate day_;  // the day the window was opened for
