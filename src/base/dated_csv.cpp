@@ -13,6 +13,20 @@ std::string TooLargeText(std::uint64_t bytes) {
 
 }  // namespace
 
+std::string CannotReadRecordText(std::string_view what, std::string_view path, const FileError& error) {
+  return "无法读取" + std::string(what) + "“" + std::string(path) + "”：" + error.description;
+}
+
+std::string CannotSaveRecordText(std::string_view what, std::string_view path, const FileError& error) {
+  return "无法保存" + std::string(what) + "“" + std::string(path) + "”：" + error.description;
+}
+
+std::string KeptRowsText(std::string_view what, std::string_view path, int unreadableRows) {
+  if (unreadableRows <= 0) return {};
+  return std::string(what) + "“" + std::string(path) + "”中有 " + std::to_string(unreadableRows) +
+         " 行无法读取，这些行已原样保留在文件中。";
+}
+
 std::optional<std::string> ReadRecordFile(FileSystem& files, std::string_view path, FileError* error) {
   if (!files.Exists(path)) return std::string();
   // Measured before reading, so that a huge file never comes into memory;

@@ -25,6 +25,13 @@ inline constexpr std::uint64_t kMaxRecordFileBytes = 16 * 1024 * 1024;
 // The file's bytes; an empty text when there is no file. Nothing, with the
 // reason, when it cannot be read or is over kMaxRecordFileBytes.
 std::optional<std::string> ReadRecordFile(FileSystem& files, std::string_view path, FileError* error);
+// What a window tells the user about one record file, `what` naming it
+// ("用药记录文件"): that it could not be read, that it could not be saved,
+// and that rows it could not read are kept (nothing when there are none).
+std::string CannotReadRecordText(std::string_view what, std::string_view path, const FileError& error);
+std::string CannotSaveRecordText(std::string_view what, std::string_view path, const FileError& error);
+std::string KeptRowsText(std::string_view what, std::string_view path, int unreadableRows);
+
 // Creates the folder if needed and replaces the file atomically.
 bool WriteRecordFile(FileSystem& files, std::string_view path, std::string_view bytes, FileError* error);
 

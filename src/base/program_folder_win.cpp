@@ -47,6 +47,10 @@ DataFolders CurrentDataFolders() {
 
 std::wstring RecordFolder() { return ShellFolder(CSIDL_APPDATA) + L"\\Quorvane"; }
 
+std::string RecordFilePath(std::string_view name) {
+  return Narrow(RecordFolder()) + "\\" + std::string(name);
+}
+
 std::wstring DocumentsFolder() { return ShellFolder(CSIDL_PERSONAL); }
 
 }  // namespace quorvane

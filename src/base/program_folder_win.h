@@ -1,5 +1,6 @@
 #pragma once
 #include <string>
+#include <string_view>
 
 #include "base/data_folders.h"
 
@@ -16,6 +17,8 @@ DataFolders CurrentDataFolders();
 // %APPDATA%\Quorvane: the user's own records, such as the dose diary. They
 // roam with the user's profile.
 std::wstring RecordFolder();
+// A file in it, such as "doselog.csv", as a UTF-8 path for the record files.
+std::string RecordFilePath(std::string_view name);
 // The user's Documents folder; empty when the shell does not know it.
 std::wstring DocumentsFolder();
 

@@ -29,7 +29,7 @@ constexpr wchar_t kDoseDayMark[] = L"●";
 constexpr wchar_t kTakenMark[] = L"√";
 constexpr wchar_t kMissedMark[] = L"×";
 
-std::string DiaryPath() { return Narrow(RecordFolder() + L"\\doselog.csv"); }
+constexpr std::string_view kFileWords = "用药记录文件";
 
 CivilDate AddDays(const CivilDate& day, int days) { return DateFromDays(DaysSinceEpoch(day) + days); }
 
@@ -85,7 +85,7 @@ void DiaryWindow::Open() {
   if (!diary_) {
     bigIcon_.Reset(LoadApplicationIcon(SystemMetricForDpi(SM_CXICON, DpiForSystem())));
     smallIcon_.Reset(LoadApplicationIcon(SystemMetricForDpi(SM_CXSMICON, DpiForSystem())));
-    diary_.emplace(files_, DiaryPath());
+    diary_.emplace(files_, RecordFilePath(kDiaryFileName));
   }
   Load();
   ShowModeless();
@@ -116,17 +116,15 @@ void DiaryWindow::RefreshTrend() {
 }
 
 void DiaryWindow::ReportLoadProblems() {
-  if (!loaded_)
-    Report("无法读取用药记录文件“" + diary_->Path() + "”：" + loadError_.description);
-  else if (diary_->UnreadableRows() > 0)
-    Report("用药记录文件“" + diary_->Path() + "”中有 " + std::to_string(diary_->UnreadableRows()) +
-           " 行无法读取，这些行已原样保留在文件中。");
+  const std::string problem = loaded_ ? KeptRowsText(kFileWords, diary_->Path(), diary_->UnreadableRows())
+                                      : CannotReadRecordText(kFileWords, diary_->Path(), loadError_);
+  if (!problem.empty()) Report(problem);
 }
 
 void DiaryWindow::Report(std::string_view text) { WindowMessageBoxes(Handle()).Show(text); }
 
 void DiaryWindow::ReportWriteFailure(const FileError& error) {
-  Report("无法保存用药记录文件“" + diary_->Path() + "”：" + error.description);
+  Report(CannotSaveRecordText(kFileWords, diary_->Path(), error));
 }
 
 void DiaryWindow::Select(const CivilDate& day) {
@@ -189,7 +187,7 @@ void DiaryWindow::Export() {
   FileError error;
   // The file as it stands now, not as it stood when the window opened.
   if (!diary_->Load(&error)) {
-    Report("无法读取用药记录文件“" + diary_->Path() + "”：" + error.description);
+    Report(CannotReadRecordText(kFileWords, diary_->Path(), error));
   } else if (!files_.ReplaceAtomically(Narrow(path), diary_->FileBytes(), &error)) {
     Report("无法导出用药记录到“" + Narrow(path) + "”：" + error.description);
   }

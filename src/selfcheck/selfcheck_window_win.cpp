@@ -2,6 +2,7 @@
 
 #include "base/message_boxes_win.h"
 #include "base/program_folder_win.h"
+#include "base/resource_bytes_win.h"
 #include "base/text_win.h"
 #include "selfcheck/selfcheck_window_definition.h"
 #include "selfcheck/weekly_nudge.h"
@@ -14,20 +15,15 @@ using namespace selfcheck_window;
 
 namespace {
 
-std::string RecordPath(std::string_view name) { return Narrow(RecordFolder()) + "\\" + std::string(name); }
+constexpr std::string_view kFileWords = "自评文件";
 
 // The items file inside the program, read once; nothing, with the reason,
 // when it is missing or damaged.
 const std::optional<MgAdlScale>& ItemTexts(std::string* problem) {
   static std::string error = "程序文件中没有自评条目。";
   static const std::optional<MgAdlScale> scale = [] {
-    HMODULE module = GetModuleHandleW(nullptr);
-    HRSRC found = FindResourceExW(module, L"CUSTOM", MAKEINTRESOURCEW(kMgAdlResourceId),
-                                  MAKELANGID(LANG_CHINESE, SUBLANG_CHINESE_SIMPLIFIED));
-    HGLOBAL loaded = found ? LoadResource(module, found) : nullptr;
-    const void* data = loaded ? LockResource(loaded) : nullptr;
-    if (!data) return std::optional<MgAdlScale>();
-    return ParseMgAdlScale({static_cast<const char*>(data), SizeofResource(module, found)}, &error);
+    const std::string_view bytes = CustomResource(kMgAdlResourceId);
+    return bytes.empty() ? std::nullopt : ParseMgAdlScale(bytes, &error);
   }();
   if (problem) *problem = error;
   return scale;
@@ -48,7 +44,7 @@ void SelfCheckWindow::Open() {
   if (!file_) {
     bigIcon_.Reset(LoadApplicationIcon(SystemMetricForDpi(SM_CXICON, DpiForSystem())));
     smallIcon_.Reset(LoadApplicationIcon(SystemMetricForDpi(SM_CXSMICON, DpiForSystem())));
-    file_.emplace(files_, RecordPath(kSelfCheckFileName));
+    file_.emplace(files_, RecordFilePath(kSelfCheckFileName));
   }
   Load();
   ShowModeless();
@@ -72,16 +68,14 @@ void SelfCheckWindow::OnLoad() {
     for (int item = 0; item < kMgAdlItemCount; ++item) ChooseRadio(AnswerButton(item, today->scores[item]));
     SetCaption(kNoteBox, Widen(today->note));
   }
-  SetCheckValue(kReminderCheck, LoadSettings(files_, RecordPath(kSettingsFileName)).weeklyReminder);
+  SetCheckValue(kReminderCheck, LoadSettings(files_, RecordFilePath(kSettingsFileName)).weeklyReminder);
   EnableWindow(Control(kSaveButton), Answers().has_value());
 }
 
 void SelfCheckWindow::ReportLoadProblems() {
-  if (!loaded_)
-    Report("无法读取自评文件“" + file_->Path() + "”：" + loadError_.description);
-  else if (file_->UnreadableRows() > 0)
-    Report("自评文件“" + file_->Path() + "”中有 " + std::to_string(file_->UnreadableRows()) +
-           " 行无法读取，这些行已原样保留在文件中。");
+  const std::string problem = loaded_ ? KeptRowsText(kFileWords, file_->Path(), file_->UnreadableRows())
+                                      : CannotReadRecordText(kFileWords, file_->Path(), loadError_);
+  if (!problem.empty()) Report(problem);
 }
 
 void SelfCheckWindow::Report(std::string_view text) { WindowMessageBoxes(Handle()).Show(text); }
@@ -103,8 +97,7 @@ void SelfCheckWindow::Save() {
   const SelfCheck check{day_, *scores, Narrow(WindowText(Control(kNoteBox))), LocalNow()};
   FileError error;
   // The answers stay in the window when the file takes no change.
-  if (!file_->Put(check, &error))
-    return Report("无法保存自评文件“" + file_->Path() + "”：" + error.description);
+  if (!file_->Put(check, &error)) return Report(CannotSaveRecordText(kFileWords, file_->Path(), error));
   const AfterSaveBox advice = AdviceAfterSave(check, PreviousCheck(file_->Entries(), check.date));
   if (advice.advice != AfterSaveAdvice::None) Report(advice.text);
   Unload();
@@ -112,7 +105,7 @@ void SelfCheckWindow::Save() {
 }
 
 void SelfCheckWindow::SaveReminderSwitch() {
-  const std::string path = RecordPath(kSettingsFileName);
+  const std::string path = RecordFilePath(kSettingsFileName);
   SelfCheckSettings settings = LoadSettings(files_, path);
   settings.weeklyReminder = CheckValue(kReminderCheck) == BST_CHECKED;
   FileError error;
@@ -129,7 +122,7 @@ void SelfCheckWindow::OnCommand(int id, int notification, HWND control) {
 }
 
 SelfCheckPanel::Trend SelfCheckWindow::TrendUpTo(const CivilDate& today) {
-  SelfCheckFile file(files_, RecordPath(kSelfCheckFileName));
+  SelfCheckFile file(files_, RecordFilePath(kSelfCheckFileName));
   if (!file.Load(nullptr)) return {{}, "无法读取自评记录"};
   const SelfCheckTrend trend = BuildTrend(file.Entries(), today);
   const auto day = [&](const CivilDate& date) {

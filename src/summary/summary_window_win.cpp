@@ -28,15 +28,13 @@ constexpr std::pair<int, SummaryPeriod> kPeriodButtons[] = {{kDays90Button, Summ
 
 constexpr std::string_view kNothingWritten = "\n\n没有生成就诊摘要。";
 
-std::string RecordPath(std::string_view fileName) { return Narrow(RecordFolder() + L"\\" + Widen(fileName)); }
-
 // Reads one record file whole; the reason it cannot, in words, otherwise.
 template <typename File>
 std::optional<std::vector<typename File::Entry>> ReadEntries(File file, std::string_view what,
                                                              std::string* problem) {
   FileError error;
   if (!file.Load(&error)) {
-    *problem = "无法读取" + std::string(what) + "“" + file.Path() + "”：" + error.description;
+    *problem = CannotReadRecordText(what, file.Path(), error);
     return std::nullopt;
   }
   return file.Entries();
@@ -87,9 +85,9 @@ void SummaryWindow::Make() {
   std::string problem;
   const auto scale = ParseMgAdlScale(CustomResource(kMgAdlResourceId), &problem);
   if (!scale) return Report("程序文件已损坏，找不到自评的条目，请重新安装 Quorvane。");
-  const auto diary = ReadEntries(Diary(files_, RecordPath(kDiaryFileName)), "用药记录文件", &problem);
+  const auto diary = ReadEntries(Diary(files_, RecordFilePath(kDiaryFileName)), "用药记录文件", &problem);
   const auto checks =
-      diary ? ReadEntries(SelfCheckFile(files_, RecordPath(kSelfCheckFileName)), "自评文件", &problem)
+      diary ? ReadEntries(SelfCheckFile(files_, RecordFilePath(kSelfCheckFileName)), "自评文件", &problem)
             : std::nullopt;
   if (!checks) return Report(problem + std::string(kNothingWritten));
 
