@@ -25,9 +25,11 @@ if(MSVC)
   target_link_options(Quorvane PRIVATE /MANIFEST:NO)
 else()
   # A release build ships without symbols (about a third of the size). No
-  # link time in the header: the same sources give the same bytes.
+  # link time in the header: the same sources give the same bytes. Sections
+  # start on a page in the file too, so that Wine maps the program from the
+  # file as Windows does instead of copying its 0.9 MB into private memory.
   target_link_options(Quorvane PRIVATE -municode -mwindows -static -static-libgcc -static-libstdc++
-                      -Wl,--no-insert-timestamp $<$<CONFIG:Release,MinSizeRel>:-s>)
+                      -Wl,--no-insert-timestamp -Wl,--file-alignment,0x1000 $<$<CONFIG:Release,MinSizeRel>:-s>)
   set(CMAKE_RC_FLAGS "${CMAKE_RC_FLAGS} -c 65001")
 endif()
 
