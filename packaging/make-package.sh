@@ -17,6 +17,15 @@ stage=$out/stage
 setup=$out/Quorvane-$version-setup.exe
 zip=$out/Quorvane-$version-win64.zip
 
+# The program with both guides inside; well above it, something went wrong
+# (a debug build, or a library pulled in whole).
+readonly size_limit=614400
+size=$(stat -c %s "$program")
+if [ "$size" -ge "$size_limit" ]; then
+  echo "Quorvane.exe is $size bytes, not under $size_limit: not packaged" >&2
+  exit 1
+fi
+
 rm -rf "$stage" "$setup" "$zip"
 mkdir -p "$stage"
 cp "$program" "$stage/Quorvane.exe"
