@@ -26,20 +26,18 @@ void MainWindow::OnLoad() {
 void MainWindow::LoadIcons(UINT dpi) {
   if (dpi == iconDpi_) return;
   iconDpi_ = dpi;
-  UniqueIcon forAltTab(LoadApplicationIcon(SystemMetricForDpi(SM_CXICON, dpi)));
-  UniqueIcon forTitleBar(LoadApplicationIcon(SystemMetricForDpi(SM_CXSMICON, dpi)));
+  ApplicationIcons icons = LoadApplicationIcons(dpi);
   // The window lets go of the old icons before they are destroyed.
   if (HWND window = Handle()) {
-    SendMessageW(window, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(forAltTab.Get()));
-    SendMessageW(window, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(forTitleBar.Get()));
+    SendMessageW(window, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icons.forAltTab.Get()));
+    SendMessageW(window, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icons.forTitleBar.Get()));
   }
-  bigIcon_ = std::move(forAltTab);
-  smallIcon_ = std::move(forTitleBar);
+  icons_ = std::move(icons);
 }
 
 HICON MainWindow::TrayImage() {
   if (HWND window = Handle()) LoadIcons(DpiForWindow(window));
-  return smallIcon_.Get();
+  return icons_.forTitleBar.Get();
 }
 
 void MainWindow::BringForwardFromTray() {

@@ -9,6 +9,7 @@
 #include "regimen/store_win.h"
 #include "tray/tray_icon_win.h"
 #include "tray/tray_state.h"
+#include "ui/application_icon_win.h"
 #include "ui/form_win.h"
 
 namespace quorvane {
@@ -31,8 +32,8 @@ class MainWindow : public Form, public RegimenSource, private TrayIcon::Owner {
 
  protected:
   DWORD Style() const override { return WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU; }
-  HICON Icon() const override { return bigIcon_.Get(); }
-  HICON SmallIcon() const override { return smallIcon_.Get(); }
+  HICON Icon() const override { return icons_.forAltTab.Get(); }
+  HICON SmallIcon() const override { return icons_.forTitleBar.Get(); }
   void OnLoad() override;
   void OnCommand(int id, int notification, HWND control) override;
   void OnClose() override;
@@ -58,8 +59,7 @@ class MainWindow : public Form, public RegimenSource, private TrayIcon::Owner {
   AppWindows& app_;
   RegistryStore store_;
   RegimenValues regimen_;  // until the controls exist
-  UniqueIcon bigIcon_;
-  UniqueIcon smallIcon_;
+  ApplicationIcons icons_;
   UINT iconDpi_ = 0;
   // Another start only brings the window forward once start-up is done.
   bool starting_ = true;

@@ -83,8 +83,7 @@ void DiaryWindow::Open() {
   const bool opening = !IsLoaded();
   // Found at the first opening, not at start: a start shows nothing of it.
   if (!diary_) {
-    bigIcon_.Reset(LoadApplicationIcon(SystemMetricForDpi(SM_CXICON, DpiForSystem())));
-    smallIcon_.Reset(LoadApplicationIcon(SystemMetricForDpi(SM_CXSMICON, DpiForSystem())));
+    icons_ = LoadApplicationIcons(DpiForSystem());
     diary_.emplace(files_, RecordFilePath(kDiaryFileName));
   }
   Load();

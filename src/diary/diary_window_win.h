@@ -8,6 +8,7 @@
 #include "base/local_clock_win.h"
 #include "diary/diary.h"
 #include "regimen/regimen_source.h"
+#include "ui/application_icon_win.h"
 #include "ui/form_win.h"
 #include "ui/line_chart_win.h"
 
@@ -46,8 +47,8 @@ class DiaryWindow : public Form {
 
  protected:
   DWORD Style() const override { return WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX; }
-  HICON Icon() const override { return bigIcon_.Get(); }
-  HICON SmallIcon() const override { return smallIcon_.Get(); }
+  HICON Icon() const override { return icons_.forAltTab.Get(); }
+  HICON SmallIcon() const override { return icons_.forTitleBar.Get(); }
   void OnLoad() override;
   void OnCommand(int id, int notification, HWND control) override;
   LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
@@ -66,8 +67,7 @@ class DiaryWindow : public Form {
   const RegimenSource& regimen_;
   SelfCheckPanel& selfCheck_;
   VisitSummaryOpener& summary_;
-  UniqueIcon bigIcon_;
-  UniqueIcon smallIcon_;
+  ApplicationIcons icons_;
   LocalClock clock_;
   WindowsFileSystem files_;
   std::optional<Diary> diary_;  // from the first opening

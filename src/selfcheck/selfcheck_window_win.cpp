@@ -2,8 +2,8 @@
 
 #include "base/message_boxes_win.h"
 #include "base/program_folder_win.h"
-#include "base/resource_bytes_win.h"
 #include "base/text_win.h"
+#include "selfcheck/built_in_scale_win.h"
 #include "selfcheck/selfcheck_window_definition.h"
 #include "selfcheck/weekly_nudge.h"
 #include "ui/application_icon_win.h"
@@ -17,18 +17,6 @@ namespace {
 
 constexpr std::string_view kFileWords = "自评文件";
 
-// The items file inside the program, read once; nothing, with the reason,
-// when it is missing or damaged.
-const std::optional<MgAdlScale>& ItemTexts(std::string* problem) {
-  static std::string error = "程序文件中没有自评条目。";
-  static const std::optional<MgAdlScale> scale = [] {
-    const std::string_view bytes = CustomResource(kMgAdlResourceId);
-    return bytes.empty() ? std::nullopt : ParseMgAdlScale(bytes, &error);
-  }();
-  if (problem) *problem = error;
-  return scale;
-}
-
 }  // namespace
 
 SelfCheckWindow::SelfCheckWindow(DiaryWindow& diary) : Form(kSelfCheckWindow), diary_(diary) {}
@@ -36,14 +24,13 @@ SelfCheckWindow::SelfCheckWindow(DiaryWindow& diary) : Form(kSelfCheckWindow), d
 void SelfCheckWindow::Open() {
   const bool opening = !IsLoaded();
   std::string problem;
-  if (opening && !ItemTexts(&problem)) {
+  if (opening && !BuiltInMgAdlScale(&problem)) {
     Report(problem + "\r\n\r\n请重新安装 Quorvane。");
     return;
   }
   // Found at the first opening, not at start: a start shows nothing of it.
   if (!file_) {
-    bigIcon_.Reset(LoadApplicationIcon(SystemMetricForDpi(SM_CXICON, DpiForSystem())));
-    smallIcon_.Reset(LoadApplicationIcon(SystemMetricForDpi(SM_CXSMICON, DpiForSystem())));
+    icons_ = LoadApplicationIcons(DpiForSystem());
     file_.emplace(files_, RecordFilePath(kSelfCheckFileName));
   }
   Load();
@@ -52,7 +39,7 @@ void SelfCheckWindow::Open() {
 }
 
 void SelfCheckWindow::OnLoad() {
-  const MgAdlScale& scale = *ItemTexts(nullptr);
+  const MgAdlScale& scale = *BuiltInMgAdlScale();
   SetCaption(kAttribution, Widen(scale.attribution));
   SetCaption(kRecall, Widen(scale.recall));
   for (int item = 0; item < kMgAdlItemCount; ++item) {

@@ -9,6 +9,7 @@
 #include "base/local_clock_win.h"
 #include "diary/diary_window_win.h"
 #include "selfcheck/self_check.h"
+#include "ui/application_icon_win.h"
 #include "ui/form_win.h"
 
 namespace quorvane {
@@ -26,8 +27,8 @@ class SelfCheckWindow : public Form, public SelfCheckPanel {
 
  protected:
   DWORD Style() const override { return WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX; }
-  HICON Icon() const override { return bigIcon_.Get(); }
-  HICON SmallIcon() const override { return smallIcon_.Get(); }
+  HICON Icon() const override { return icons_.forAltTab.Get(); }
+  HICON SmallIcon() const override { return icons_.forTitleBar.Get(); }
   void OnLoad() override;
   void OnCommand(int id, int notification, HWND control) override;
 
@@ -40,8 +41,7 @@ class SelfCheckWindow : public Form, public SelfCheckPanel {
   void Report(std::string_view text);
 
   DiaryWindow& diary_;
-  UniqueIcon bigIcon_;
-  UniqueIcon smallIcon_;
+  ApplicationIcons icons_;
   LocalClock clock_;
   WindowsFileSystem files_;
   std::optional<SelfCheckFile> file_;  // from the first opening

@@ -7,11 +7,11 @@
 
 #include "base/message_boxes_win.h"
 #include "base/program_folder_win.h"
-#include "base/resource_bytes_win.h"
 #include "base/text_win.h"
 #include "commands/shell_opener_win.h"
 #include "diary/diary.h"
 #include "regimen/date_text.h"
+#include "selfcheck/built_in_scale_win.h"
 #include "summary/summary_page.h"
 #include "summary/summary_window_definition.h"
 
@@ -82,9 +82,9 @@ void SummaryWindow::Make() {
   }
   const std::wstring documents = DocumentsFolder();
   if (documents.empty()) return Report("找不到“文档”文件夹，无法生成就诊摘要。");
-  std::string problem;
-  const auto scale = ParseMgAdlScale(CustomResource(kMgAdlResourceId), &problem);
+  const auto& scale = BuiltInMgAdlScale();
   if (!scale) return Report("程序文件已损坏，找不到自评的条目，请重新安装 Quorvane。");
+  std::string problem;
   const auto diary = ReadEntries(Diary(files_, RecordFilePath(kDiaryFileName)), "用药记录文件", &problem);
   const auto checks =
       diary ? ReadEntries(SelfCheckFile(files_, RecordFilePath(kSelfCheckFileName)), "自评文件", &problem)

@@ -1,6 +1,9 @@
 #pragma once
-// The program's own icon, resource 1, drawn at the size asked for.
+// The program's own icon, resource 1, drawn at the sizes a window shows.
 #include <windows.h>
+
+#include "base/unique_handle_win.h"
+#include "ui/dpi_win.h"
 
 namespace quorvane {
 
@@ -9,6 +12,17 @@ inline HICON LoadApplicationIcon(int size) {
   constexpr int kApplicationIconId = 1;
   return static_cast<HICON>(
       LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(kApplicationIconId), IMAGE_ICON, size, size, 0));
+}
+
+// A window's two icons: Alt+Tab's and its title bar's.
+struct ApplicationIcons {
+  UniqueIcon forAltTab;
+  UniqueIcon forTitleBar;
+};
+
+inline ApplicationIcons LoadApplicationIcons(UINT dpi) {
+  return {UniqueIcon(LoadApplicationIcon(SystemMetricForDpi(SM_CXICON, dpi))),
+          UniqueIcon(LoadApplicationIcon(SystemMetricForDpi(SM_CXSMICON, dpi)))};
 }
 
 }  // namespace quorvane
